@@ -1,0 +1,23 @@
+#pragma once
+// Starting other programs and opening documents or web addresses, without waiting for them. The default
+// launcher asks the desktop (xdg-open) or starts the program directly; tests install a recording one.
+#include <string>
+#include <vector>
+
+namespace kvilo::platform {
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Opens a file, folder or web address with the associated application (ShellExecute "open").
+    virtual bool OpenDocument(const std::string& target, const std::string& parameters,
+                              const std::string& workingFolder) = 0;
+    // Starts a program without waiting for it.
+    virtual bool StartProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+};
+
+// The process's launcher; SetLauncher(nullptr) restores the default. Returns the one replaced.
+Launcher& CurrentLauncher();
+Launcher* SetLauncher(Launcher* launcher);
+
+} // namespace kvilo::platform

@@ -1,0 +1,24 @@
+#pragma once
+// Display pictures: format a value by a picture and read it back. The picture language:
+//   @s<n>                 text cut to n characters
+//   @n[fill]<size>[.<places>][b]   number right-justified ("_" or none: blanks, "0": zeros; b: blank when 0)
+//   @d[0]6[sep][b], @d17  day.month.year, the locale's short date (dd.mm.yyyy)
+//   @t7, @t8              hh:mm, hh:mm:ss
+//   @e<w>.<d>             scientific notation
+//   @p...p                a pattern kept as text
+// Pictures are case-insensitive and may be given with or without the leading "@".
+// An unknown picture formats the value as plain text.
+#include <string>
+#include <string_view>
+
+#include "platform/variant.h"
+
+namespace kvilo::platform {
+
+std::string FormatPicture(const Variant& value, std::string_view picture);
+
+// Reads a formatted text back: a day number for a date picture (0 when the text does not match), a time
+// for a time picture, a number for a numeric picture, the text itself otherwise.
+Variant DeformatPicture(std::string_view text, std::string_view picture);
+
+} // namespace kvilo::platform

@@ -1,0 +1,14 @@
+#pragma once
+// Names of temporary files: the temporary folder and fresh GUID names.
+#include <string>
+
+namespace kvilo::platform {
+
+// A new GUID as 36 upper-case characters without braces (8-4-4-4-12 hexadecimal digits).
+std::string NewGuidName();
+
+// The folder given by the "RAM" parameter (trimmed, as a full path ending in the separator) when that
+// folder exists; otherwise the system's temporary folder, ending in the separator.
+std::string TempFolder();
+
+} // namespace kvilo::platform
