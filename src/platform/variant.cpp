@@ -81,6 +81,12 @@ int64_t Variant::integer() const {
     case Kind::Text:
         break;
     }
+    // A plain whole number is read exactly; through a double it would lose digits beyond 2^53.
+    std::string_view core = NumericCore(text_);
+    if (!core.empty() && core.front() == '+') core.remove_prefix(1);
+    int64_t exact = 0;
+    auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), exact);
+    if (!core.empty() && error == std::errc() && end == core.data() + core.size()) return exact;
     return TruncateToInteger(NumericValue(text_));
 }
 
