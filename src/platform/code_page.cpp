@@ -54,21 +54,20 @@ std::u16string_view UpToZero(std::u16string_view units) {
 // Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
     auto lead = static_cast<unsigned char>(text[pos]);
-    size_t extra;
-    char32_t minimum;
     if (lead < 0x80) {
         codePoint = lead;
         ++pos;
         return true;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1, minimum = 0x80, codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2, minimum = 0x800, codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3, minimum = 0x10000, codePoint = lead & 0x07;
-    } else {
-        return false;
     }
+    // The lead byte fixes the length; C0, C1 and F5..FF never start a well-formed sequence.
+    size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                   : lead >= 0xE0 && lead <= 0xEF ? 2
+                   : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                  : 0;
+    if (extra == 0) return false;
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    const char32_t minimum = kMinimum[extra];
+    codePoint = lead & (0x3F >> extra);
     if (pos + extra >= text.size()) return false;
     for (size_t k = 1; k <= extra; ++k) {
         auto next = static_cast<unsigned char>(text[pos + k]);
