@@ -4,21 +4,13 @@
 #include <QStringList>
 #include <atomic>
 
-#include "platform/code_page.h"
+#include "framework/qt_text.h"
 
 namespace kvilo::framework {
 
 namespace {
 
 std::atomic<SettingsStore*> currentStore{nullptr};
-
-QString ToQString(std::string_view ansi) {
-    return QString::fromStdString(platform::AnsiToUtf8(ansi));
-}
-
-std::string ToAnsi(const QString& text) {
-    return platform::Utf8ToAnsi(text.toStdString());
-}
 
 QString SettingsKey(std::string_view section, std::string_view entry) {
     return ToQString(section) + '/' + ToQString(entry);
@@ -39,8 +31,8 @@ std::unique_ptr<QSettings> OpenNative(std::string_view key, uint32_t root) {
 
 std::string ValueText(const QVariant& value) {
     // An INI value with commas that someone wrote by hand reads back as a list.
-    if (value.metaType().id() == QMetaType::QStringList) return ToAnsi(value.toStringList().join(','));
-    return ToAnsi(value.toString());
+    if (value.metaType().id() == QMetaType::QStringList) return FromQString(value.toStringList().join(','));
+    return FromQString(value.toString());
 }
 
 } // namespace
@@ -131,7 +123,7 @@ void SettingsStore::ReadSectors() {
         QString key = SettingsKey(kSectorsSection, kSectorsEntry) + QString::number(n);
         QStringList texts = settings_->value(key).toString().split('|');
         if (texts.size() != 3 || texts[0].isEmpty()) continue;
-        NoteSector(ToAnsi(texts[0]), ToAnsi(texts[1]), ToAnsi(texts[2]));
+        NoteSector(FromQString(texts[0]), FromQString(texts[1]), FromQString(texts[2]));
     }
 }
 
