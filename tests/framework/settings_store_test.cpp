@@ -97,6 +97,15 @@ TEST_F(SettingsStoreTest, SectionsWrittenAreListedAndKeptAcrossRuns) {
     EXPECT_EQ(sectors[2].section, "AskColor");
 }
 
+TEST_F(SettingsStoreTest, OpeningAgainClosesTheStoreFirst) {
+    store.Open(IniPath(), kSettingsIniFile);
+    store.Update("Browse_EGRUL", "Maximize", "No");
+    store.Open(IniPath() + ".other", kSettingsIniFile);
+    EXPECT_TRUE(store.Sectors().empty());
+    EXPECT_EQ(RawIni().value("Sectors/__Dont_Touch_Me__").toInt(), 1);
+    EXPECT_EQ(RawIni().value("Browse_EGRUL/Maximize").toString(), "No");
+}
+
 TEST_F(SettingsStoreTest, NativeStoreUsesTheOrganisationAndApplicationOfTheKey) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     store.Open(kProgramSettingsKey, kSettingsNative, kRootCurrentUser);
