@@ -11,13 +11,16 @@ namespace {
 
 constexpr int kHundredthsPerDay = 24 * 60 * 60 * 100;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads a run of digits at `pos` (at most 9, so the value cannot overflow).
 std::optional<int> ReadNumber(std::string_view text, size_t& pos) {
     size_t start = pos;
     int value = 0;
-    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 9) value = value * 10 + (text[pos++] - '0');
+    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 9)
+        value = value * 10 + (text[pos++] - '0');
     if (pos == start) return std::nullopt;
     return value;
 }
@@ -113,7 +116,8 @@ Picture Parse(std::string_view text) {
     size_t pos = 0;
     switch (lower.front()) {
     case 's':
-        if (auto size = ReadNumber(body, pos); size && pos == body.size()) p.type = Picture::Type::Text, p.textSize = *size;
+        if (auto size = ReadNumber(body, pos); size && pos == body.size())
+            p.type = Picture::Type::Text, p.textSize = *size;
         break;
     case 'n':
         if (ParseNumber(body, p.number)) p.type = Picture::Type::Number;
