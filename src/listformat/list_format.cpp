@@ -9,7 +9,9 @@
 namespace kvilo::listformat {
 namespace {
 
-bool ValidColour(long c) { return c == kNoColour || (c >= 0 && c <= kMaxColour); }
+bool ValidColour(long c) {
+    return c == kNoColour || (c >= 0 && c <= kMaxColour);
+}
 bool ValidColours(const Colours& c) {
     return ValidColour(c.text) && ValidColour(c.background) && ValidColour(c.selectedText) &&
            ValidColour(c.selectedBackground);
@@ -31,13 +33,15 @@ bool ListFormat::setText(std::string_view text) {
 std::string ListFormat::text() const {
     std::string out;
     int running = 1;
-    for (const Item& item : items_) WriteItem(item, running, out);
+    for (const Item& item : items_)
+        WriteItem(item, running, out);
     return out;
 }
 
 int ListFormat::columnCount() const {
     int count = 0;
-    for (const Item& item : items_) count += static_cast<int>(item.columns.size());
+    for (const Item& item : items_)
+        count += static_cast<int>(item.columns.size());
     return count;
 }
 
@@ -60,7 +64,9 @@ const Column* ListFormat::find(int column) const {
     return locate(column, p) ? &items_[p.item].columns[p.member] : nullptr;
 }
 
-const Column* ListFormat::column(int column) const { return find(column); }
+const Column* ListFormat::column(int column) const {
+    return find(column);
+}
 
 const Item* ListFormat::itemOf(int column) const {
     Place p;
@@ -68,15 +74,13 @@ const Item* ListFormat::itemOf(int column) const {
 }
 
 // Applies `edit` (Column& -> bool, false = value refused) to an existing column.
-template <class Edit>
-bool ListFormat::editColumn(int column, Edit edit) {
+template <class Edit> bool ListFormat::editColumn(int column, Edit edit) {
     Place p;
     return locate(column, p) && edit(items_[p.item].columns[p.member]);
 }
 
 // Applies `edit` (Item& -> bool) to the group that holds the column; false for a column outside groups.
-template <class Edit>
-bool ListFormat::editGroup(int column, Edit edit) {
+template <class Edit> bool ListFormat::editGroup(int column, Edit edit) {
     Place p;
     return locate(column, p) && items_[p.item].isGroup && edit(items_[p.item]);
 }
@@ -129,7 +133,8 @@ bool ListFormat::setFixed(int column, bool on) {
     }
     item.group.fixed = on;
     if (!on)
-        for (Column& c : item.columns) c.fixed = false;
+        for (Column& c : item.columns)
+            c.fixed = false;
     return true;
 }
 
@@ -284,7 +289,8 @@ bool ListFormat::setItemText(int column, std::string_view text) {
 int ListFormat::firstColumnOfItem(int item) const {
     if (item < 1 || item > itemCount()) return 0;
     int first = 1;
-    for (int i = 0; i + 1 < item; ++i) first += static_cast<int>(items_[i].columns.size());
+    for (int i = 0; i + 1 < item; ++i)
+        first += static_cast<int>(items_[i].columns.size());
     return first;
 }
 

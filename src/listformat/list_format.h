@@ -27,9 +27,9 @@ inline constexpr long kNoColour = -1;
 inline constexpr long kMaxColour = 0xFFFFFF;
 
 // Limits beyond which a text is taken as damaged rather than as a wish of the user.
-inline constexpr int kMaxColumnWidth = 4000;    // dialog units
-inline constexpr int kMaxGroupWidth = 65535;    // dialog units
-inline constexpr int kMaxIndent = 255;          // dialog units
+inline constexpr int kMaxColumnWidth = 4000; // dialog units
+inline constexpr int kMaxGroupWidth = 65535; // dialog units
+inline constexpr int kMaxIndent = 255;       // dialog units
 inline constexpr int kMaxFieldNumber = 9999;
 inline constexpr int kMaxColumns = 256;
 
@@ -168,10 +168,8 @@ private:
     };
     bool locate(int column, Place& place) const;
     const Column* find(int column) const;
-    template <class Edit>
-    bool editColumn(int column, Edit edit);
-    template <class Edit>
-    bool editGroup(int column, Edit edit);
+    template <class Edit> bool editColumn(int column, Edit edit);
+    template <class Edit> bool editGroup(int column, Edit edit);
 
     std::vector<Item> items_;
 };

@@ -5,8 +5,12 @@
 namespace kvilo::listformat {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsJustify(char c) { return c == 'L' || c == 'R' || c == 'C' || c == 'D'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsJustify(char c) {
+    return c == 'L' || c == 'R' || c == 'C' || c == 'D';
+}
 
 class Parser {
 public:
@@ -90,10 +94,18 @@ private:
     bool modifiers(Decoration& d, int* field, bool& fieldGiven) {
         for (;;) {
             switch (peek()) {
-            case '|': d.rightBorder = true; break;
-            case '_': d.underline = true; break;
-            case 'F': d.fixed = true; break;
-            case 'M': d.resizable = true; break;
+            case '|':
+                d.rightBorder = true;
+                break;
+            case '_':
+                d.underline = true;
+                break;
+            case 'F':
+                d.fixed = true;
+                break;
+            case 'M':
+                d.resizable = true;
+                break;
             case 'E':
                 ++pos_;
                 if (!colours(d.colours)) return false;
@@ -107,7 +119,8 @@ private:
                 if (!field || !number(kMaxFieldNumber, *field) || *field < 1 || !take('#')) return false;
                 fieldGiven = true;
                 continue;
-            default: return true;
+            default:
+                return true;
             }
             ++pos_;
         }
@@ -146,8 +159,7 @@ private:
         bool widthGiven = false;
         bool noField = false;
         return optionalParenthesised(kMaxGroupWidth, item.groupWidth, widthGiven) &&
-               modifiers(item.group, nullptr, noField) && header(item.group) &&
-               modifiers(item.group, nullptr, noField);
+               modifiers(item.group, nullptr, noField) && header(item.group) && modifiers(item.group, nullptr, noField);
     }
 
     bool item(Item& item, int& running) {
@@ -164,6 +176,8 @@ private:
 
 } // namespace
 
-bool ParseItems(std::string_view text, std::vector<Item>& items) { return Parser(text).format(items); }
+bool ParseItems(std::string_view text, std::vector<Item>& items) {
+    return Parser(text).format(items);
+}
 
 } // namespace kvilo::listformat

@@ -7,7 +7,9 @@
 namespace kvilo::listformat {
 namespace {
 
-void WriteNumber(long value, std::string& out) { out += std::to_string(value); }
+void WriteNumber(long value, std::string& out) {
+    out += std::to_string(value);
+}
 
 void WriteAlignment(const Alignment& a, std::string& out) {
     out += static_cast<char>(a.justify);
@@ -65,11 +67,13 @@ void WriteColumn(const Column& c, int& running, std::string& out) {
 
 void WriteItem(const Item& item, int& running, std::string& out) {
     if (!item.isGroup) {
-        for (const Column& c : item.columns) WriteColumn(c, running, out);
+        for (const Column& c : item.columns)
+            WriteColumn(c, running, out);
         return;
     }
     out += '[';
-    for (const Column& c : item.columns) WriteColumn(c, running, out);
+    for (const Column& c : item.columns)
+        WriteColumn(c, running, out);
     out += ']';
     if (item.groupWidth > 0) {
         out += '(';

@@ -23,7 +23,8 @@ public:
 
     std::string mutate(std::string text) {
         const int edits = 1 + below(4);
-        for (int i = 0; i < edits && !text.empty(); ++i) edit(text);
+        for (int i = 0; i < edits && !text.empty(); ++i)
+            edit(text);
         return text;
     }
 
@@ -35,12 +36,24 @@ private:
     void edit(std::string& text) {
         const std::size_t at = position(text);
         switch (below(6)) {
-        case 0: text.erase(at, 1 + below(8)); break;                   // delete a run
-        case 1: text.insert(at, 1, anyByte()); break;                  // insert a byte
-        case 2: if (at < text.size()) text[at] = anyByte(); break;     // replace a byte
-        case 3: text.resize(at); break;                                // truncate
-        case 4: text.insert(at, text.substr(position(text), below(30))); break; // duplicate a slice
-        default: text.insert(at, std::string(1 + below(25), '9')); break;      // make a number huge
+        case 0:
+            text.erase(at, 1 + below(8));
+            break; // delete a run
+        case 1:
+            text.insert(at, 1, anyByte());
+            break; // insert a byte
+        case 2:
+            if (at < text.size()) text[at] = anyByte();
+            break; // replace a byte
+        case 3:
+            text.resize(at);
+            break; // truncate
+        case 4:
+            text.insert(at, text.substr(position(text), below(30)));
+            break; // duplicate a slice
+        default:
+            text.insert(at, std::string(1 + below(25), '9'));
+            break; // make a number huge
         }
     }
 

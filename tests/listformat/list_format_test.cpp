@@ -49,7 +49,9 @@ ListFormat Designed() {
 
 // --- The designed format ------------------------------------------------------------------------------
 
-TEST(DesignedFormat, WritesBackByteForByte) { EXPECT_EQ(Designed().text(), kDesignedFormat); }
+TEST(DesignedFormat, WritesBackByteForByte) {
+    EXPECT_EQ(Designed().text(), kDesignedFormat);
+}
 
 TEST(DesignedFormat, HasEighteenColumnsInThirteenItemsWithFourGroups) {
     const ListFormat f = Designed();
@@ -58,8 +60,8 @@ TEST(DesignedFormat, HasEighteenColumnsInThirteenItemsWithFourGroups) {
     std::vector<std::string> groups;
     for (const Item& item : f.items())
         if (item.isGroup) groups.push_back(item.group.header);
-    EXPECT_EQ(groups, (std::vector<std::string>{"Коды ФНС"_ansi, "Руководитель"_ansi, "Филиалы"_ansi,
-                                                "Координаты"_ansi}));
+    EXPECT_EQ(groups,
+              (std::vector<std::string>{"Коды ФНС"_ansi, "Руководитель"_ansi, "Филиалы"_ansi, "Координаты"_ansi}));
 }
 
 TEST(DesignedFormat, MatchesTheColumnTable) {
@@ -147,7 +149,8 @@ TEST(Editing, ReorderingByConcatenatingItemTextsKeepsTheFields) {
     EXPECT_EQ(g.fieldNumber(1), 5);
     EXPECT_EQ(g.headerText(2), "Полное наименование"_ansi);
     EXPECT_EQ(g.fieldNumber(2), 1);
-    for (int i = 3; i <= 18; ++i) EXPECT_EQ(g.fieldNumber(i), i == 6 ? 6 : (i < 6 ? i - 1 : i)) << i;
+    for (int i = 3; i <= 18; ++i)
+        EXPECT_EQ(g.fieldNumber(i), i == 6 ? 6 : (i < 6 ? i - 1 : i)) << i;
     // Written canonically only the columns off the running number carry "#n#".
     const std::string canonical = g.text();
     EXPECT_EQ(canonical.rfind("14C|_~Л~@s1@#5#120L(2)|_FM~Полное наименование~@s255@#1#["_ansi, 0), 0u);
@@ -163,7 +166,8 @@ TEST(Editing, ReorderingByConcatenatingItemTextsKeepsTheFields) {
 TEST(Editing, MovingAnItemEqualsConcatenation) {
     ListFormat f = Designed();
     std::string text;
-    for (int item : {1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13}) text += f.itemText(f.firstColumnOfItem(item));
+    for (int item : {1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13})
+        text += f.itemText(f.firstColumnOfItem(item));
     ASSERT_TRUE(f.moveItem(3, 4));
     ListFormat g;
     ASSERT_TRUE(g.setText(text));
@@ -339,7 +343,8 @@ TEST(Refusals, BadTextsAreRejectedAsAWhole) {
 
 TEST(Refusals, TooManyColumnsAreRejected) {
     std::string text;
-    for (int i = 0; i < kMaxColumns; ++i) text += "1L";
+    for (int i = 0; i < kMaxColumns; ++i)
+        text += "1L";
     ListFormat f;
     EXPECT_TRUE(f.setText(text));
     EXPECT_FALSE(f.setText(text + "1L"));
