@@ -8,7 +8,8 @@
 #include "framework/list_control/format_cell_delegate.h"
 #include "framework/list_control/format_table_model.h"
 #include "framework/list_control/group_header_view.h"
-#include "framework/list_control/list_conversions.h"
+#include "framework/list_control/list_colours.h"
+#include "framework/qt_text.h"
 
 namespace kvilo::framework {
 namespace {
@@ -182,7 +183,7 @@ int FormatList::pixelsToUnits(int pixels) const {
 }
 
 void FormatList::setListFont(std::string_view name, int pointSize, int charset) {
-    QFont font(ListText(name));
+    QFont font(ToQString(name));
     if (pointSize > 0) font.setPointSize(pointSize);
     setFont(font);
     charset_ = charset;
@@ -191,7 +192,7 @@ void FormatList::setListFont(std::string_view name, int pointSize, int charset) 
 }
 
 std::string FormatList::fontName() const {
-    return AnsiText(font().family());
+    return FromQString(font().family());
 }
 
 int FormatList::fontSize() const {
@@ -249,17 +250,17 @@ void FormatList::setWheelStep(int step) {
 }
 
 void FormatList::setTip(std::string_view tip) {
-    setToolTip(ListText(tip));
+    setToolTip(ToQString(tip));
 }
 
 std::string FormatList::tip() const {
-    return AnsiText(toolTip());
+    return FromQString(toolTip());
 }
 
 bool FormatList::setIconName(int index, std::string_view name) {
     if (index < 1 || index > kIconCount) return false;
     iconNames_[index - 1].assign(name);
-    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(ListText(name));
+    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(ToQString(name));
     viewport()->update();
     frozen_->viewport()->update();
     return true;
