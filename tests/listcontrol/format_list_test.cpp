@@ -247,6 +247,12 @@ private slots:
         QCOMPARE(frozen->x(), list_->frameWidth());
         QCOMPARE(frozen->width(), frozenWidth);
         QVERIFY(list_->horizontalHeader()->sectionViewportPosition(4) < frozenWidth); // scrolled under it
+        // A column brought into view comes out from under the fixed ones; a fixed one scrolls nothing.
+        list_->scrollTo(list_->model()->index(0, 4));
+        QCOMPARE(list_->visualRect(list_->model()->index(0, 4)).left(), frozenWidth);
+        const int scrolled = sideways->value();
+        list_->scrollTo(list_->model()->index(2, 1));
+        QCOMPARE(sideways->value(), scrolled);
         // Unfixing brings it back to the designed text, and the frozen part goes.
         QVERIFY(list_->editFormat([](ListFormat& f) { return f.setFixed(2, false) && f.setFixed(1, false); }));
         QCOMPARE(list_->frozenColumnCount(), 0);

@@ -361,11 +361,19 @@ bool FormatList::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// A fixed column is always in sight: bringing it into view must not scroll the list sideways.
+// A fixed column is always in sight: bringing it into view must not scroll the list sideways. Any other
+// column is brought out from under the fixed ones, where the view alone would leave it hidden.
 void FormatList::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    const int sideways = horizontalScrollBar()->value();
+    QScrollBar* sideways = horizontalScrollBar();
+    const int before = sideways->value();
     QTableView::scrollTo(index, hint);
-    if (index.column() < frozenCount_) horizontalScrollBar()->setValue(sideways);
+    if (index.column() < frozenCount_) {
+        sideways->setValue(before);
+        return;
+    }
+    const int covered = frozen_->isVisible() ? frozen_->width() : 0;
+    const int left = visualRect(index).left();
+    if (left < covered) sideways->setValue(sideways->value() - (covered - left));
 }
 
 } // namespace kvilo::framework

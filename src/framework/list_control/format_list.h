@@ -85,6 +85,9 @@ public:
     int currentRowNumber() const;                        // from 1; 0 without a current row
     void setCurrentRowNumber(int row);
 
+    // Brings a cell into view without hiding it under the fixed columns.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
     // Dialog units and pixels of the list font.
     int unitsToPixels(int units) const;
     int pixelsToUnits(int pixels) const;
@@ -107,7 +110,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void setUpFrozenView();
