@@ -324,6 +324,16 @@ private slots:
         QCOMPARE(released.at(1), (QList<QVariant>{0, 6})); // no row under the mouse
     }
 
+    void aDoubleClickOnAHeaderAsksForTheSettings() {
+        QSignalSpy requested(list_.get(), &FormatList::setupRequested);
+        auto* header = list_->horizontalHeader();
+        const QPoint onAddress(header->sectionViewportPosition(5) + 20, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onAddress);
+        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, onAddress);
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(list_->format().width(6), 120); // not taken as a resize
+    }
+
     void theLastClickedColumnIsKept() {
         QSignalSpy rows(list_.get(), &FormatList::currentRowChanged);
         QCOMPARE(list_->clickedColumn(), 0);

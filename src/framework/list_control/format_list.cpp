@@ -54,6 +54,7 @@ FormatList::FormatList(QWidget* parent)
             [this](int logical, int, int size) { userResized(logical, size); });
     connect(header_, &QHeaderView::sectionPressed, this, [this](int logical) { clickedColumn_ = logical + 1; });
     connect(header_, &GroupHeaderView::rightButtonReleased, this, &FormatList::headerRightReleased);
+    connect(header_, &QHeaderView::sectionDoubleClicked, this, &FormatList::setupRequested);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() + 1 : 0); });
 }
@@ -82,6 +83,7 @@ void FormatList::setUpFrozenView() {
             [this](int logical, int, int size) { userResized(logical, size); });
     connect(frozenHeader_, &QHeaderView::sectionPressed, this, [this](int logical) { clickedColumn_ = logical + 1; });
     connect(frozenHeader_, &GroupHeaderView::rightButtonReleased, this, &FormatList::headerRightReleased);
+    connect(frozenHeader_, &QHeaderView::sectionDoubleClicked, this, &FormatList::setupRequested);
     connect(frozen_, &QTableView::doubleClicked, this, &QTableView::doubleClicked);
     connect(frozen_, &QTableView::activated, this, &QTableView::activated);
 }

@@ -102,6 +102,7 @@ signals:
     void rowRightReleased(int row, int column); // row and column from 1, 0 when there is none
     void currentRowChanged(int row);            // from 1
     void formatChanged();                       // the user changed the format (a column width)
+    void setupRequested();                      // a double click on a column header: the list's settings
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
