@@ -2,6 +2,8 @@
 // refused connections, malformed answers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "http/curl_http.h"
 #include "http_test_support.h"
 #include "resource_bytes.h"
@@ -20,8 +22,10 @@ std::vector<std::string> RangesAsked(testsupport::FakeServices& server, const st
 
 namespace {
 
-constexpr long kTimeoutMs = 300; // the client gives up long before the slow answer comes
-constexpr int kSlowMs = 1500;
+// The client gives up long before the slow answer comes, yet leaves a loaded machine time for the
+// answers that are not slowed.
+constexpr long kTimeoutMs = 700;
+constexpr int kSlowMs = 2500;
 
 class DownloadFaults : public HttpTest {
 protected:
@@ -157,6 +161,35 @@ TEST_F(DownloadFaults, MalformedAnswersNeverCrash) {
             EXPECT_NE(read, CURLE_OK);
         }
     }
+}
+
+int OpenDescriptors() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+    return count;
+}
+
+TEST_F(DownloadFaults, NoDescriptorOutlivesTheSessionOnAnyPath) {
+    ASSERT_TRUE(Server().AddFault({.mode = "drop", .path = "/bytes/90000", .method = "GET", .count = 1, .after = 10}));
+    const int before = OpenDescriptors();
+    {
+        TCurlHttpClass session;
+        ASSERT_EQ(session.Init(), CURLE_OK);
+        session.SetOptLong(CURLOPT_TIMEOUT_MS, kTimeoutMs);
+        std::string target = Folder() + "missing/x.bin";
+        EXPECT_EQ(session.DownloadFile(Server().HttpUrl("/bytes/1000"), target, 0, nullptr, nullptr, nullptr, 1, false),
+                  CURLE_WRITE_ERROR);
+        target = Folder() + "cut.bin";
+        EXPECT_EQ(
+            session.DownloadFile(Server().HttpUrl("/bytes/90000"), target, 0, nullptr, nullptr, nullptr, 1, false),
+            CURLE_PARTIAL_FILE);
+        EXPECT_EQ(session.ReadFile(Server().RawUrl("/garbage"), Folder() + "g.bin"), CURLE_UNSUPPORTED_PROTOCOL);
+        EXPECT_EQ(session.ReadFile(Server().HttpUrl("/bytes/5000"), Folder() + "ok.bin"), CURLE_OK);
+        session.Cleanup();
+        session.Destroy();
+    }
+    EXPECT_EQ(OpenDescriptors(), before);
 }
 
 } // namespace

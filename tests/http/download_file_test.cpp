@@ -222,5 +222,20 @@ TEST_F(Download, WholeFileInsteadOfARangeIsWrittenAnew) {
     EXPECT_EQ(ReadWholeFile(file), fake::ResourceBytes(0, 5000));
 }
 
+using DownloadHttps = HttpsTest;
+
+TEST_F(DownloadHttps, RangesOverHttps) {
+    TCurlHttpClass session;
+    ASSERT_EQ(session.Init(), CURLE_OK);
+    session.SetDebugInfoMask(0);
+    session.SetVerifyPeer(0);
+    session.SetVerifyHost(0);
+    const DownloadResult result = RunDownload(session, Server().HttpsUrl("/bytes/200000"), Folder(), 65536, 1, false);
+    EXPECT_EQ(result.code, CURLE_OK);
+    EXPECT_EQ(result.downloaded, 200000u);
+    EXPECT_EQ(RangesAsked(Server(), "/bytes/200000").size(), 4u);
+    EXPECT_EQ(ReadWholeFile(Folder() + "200000"), fake::ResourceBytes(0, 200000));
+}
+
 } // namespace
 } // namespace kvilo::http::test
