@@ -1,6 +1,6 @@
 #include "http/curl_file.h"
 
-#include "http/curl_log.h"
+#include "http/right_trim.h"
 
 namespace kvilo::http {
 

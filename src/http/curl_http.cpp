@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "http/curl_log.h"
+#include "http/right_trim.h"
 
 namespace kvilo::http {
 namespace {

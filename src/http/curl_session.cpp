@@ -2,6 +2,7 @@
 
 #include "http/curl_global.h"
 #include "http/curl_log.h"
+#include "http/right_trim.h"
 
 #include <utility>
 

@@ -6,6 +6,7 @@
 #include "http/curl_file.h"
 #include "http/curl_http.h"
 #include "http/curl_log.h"
+#include "http/right_trim.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::http {
