@@ -15,6 +15,14 @@ bool IsBlank(std::string_view text) {
     return TrimRight(text).empty();
 }
 
+// A text for one of the library's fixed format fields, which hold LXW_FORMAT_FIELD_LEN - 1 bytes.
+std::string FormatField(std::string_view text) {
+    std::string utf8;
+    ToWorkbookText(text, utf8);
+    CutUtf8(utf8, LXW_FORMAT_FIELD_LEN - 1);
+    return utf8;
+}
+
 void ApplySideStyles(lxw_format* f, const TXlsxFormat& r) {
     if (r.BORDER.FORMAT != kNoBorder) format_set_border(f, r.BORDER.FORMAT);
     if (r.LEFT.FORMAT != kNoBorder) format_set_left(f, r.LEFT.FORMAT);
@@ -76,13 +84,13 @@ lxw_format* TXlsxWriterClass::ApplyFormat(bool activate) {
         if (format) {
             // The calls go in this order because later ones override earlier ones (a side after the
             // border of all four sides, the vertical after the horizontal alignment).
-            if (!IsBlank(FORMAT.EXCELMASK)) format_set_num_format(format, Utf8(FORMAT.EXCELMASK));
+            if (!IsBlank(FORMAT.EXCELMASK)) format_set_num_format(format, FormatField(FORMAT.EXCELMASK).c_str());
             if (FORMAT.INDEX != 0) format_set_num_format_index(format, FORMAT.INDEX);
             ApplySideStyles(format, FORMAT);
             ApplyColors(format, FORMAT);
             if (FORMAT.FONTSIZE != 0) format_set_font_size(format, FORMAT.FONTSIZE);
             // The name goes through the same conversion as every text: a 1251 name would not be UTF-8.
-            if (!FORMAT.FONTNAME.empty()) format_set_font_name(format, Utf8(FORMAT.FONTNAME));
+            if (!FORMAT.FONTNAME.empty()) format_set_font_name(format, FormatField(FORMAT.FONTNAME).c_str());
             ApplyFontStyle(format, FORMAT);
             ApplyLayout(format, FORMAT);
         }

@@ -37,6 +37,14 @@ void ToWorkbookText(std::string_view text, std::string& utf8) {
     utf8 = NeedsCleaning(text) ? platform::AnsiToUtf8(Cleaned(text)) : platform::AnsiToUtf8(text);
 }
 
+void CutUtf8(std::string& utf8, size_t maxBytes) {
+    if (utf8.size() <= maxBytes) return;
+    size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+        --end; // inside a character
+    utf8.resize(end);
+}
+
 std::string_view TrimRight(std::string_view text) {
     const size_t end = text.find_last_not_of(' ');
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);

@@ -14,6 +14,11 @@ inline constexpr size_t kMaxCellTextLength = 32767;
 // spreadsheet refuses the whole file when it meets one; the text is cut to kMaxCellTextLength characters.
 void ToWorkbookText(std::string_view text, std::string& utf8);
 
+// Cuts UTF-8 text to at most `maxBytes` bytes without splitting a character: the library cuts its fixed
+// format fields (number format, font name) at a byte count, which could leave half a character behind and
+// make the workbook unreadable.
+void CutUtf8(std::string& utf8, size_t maxBytes);
+
 // The text without trailing blanks.
 std::string_view TrimRight(std::string_view text);
 // The text without leading and trailing blanks (left-justified and right-trimmed).

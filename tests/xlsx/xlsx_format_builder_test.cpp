@@ -188,3 +188,26 @@ TEST_F(FormatBuilder, EveryFieldReachesTheLibrary) {
     EXPECT_NE(styles.find(R"(<alignment shrinkToFit="1"/>)"), std::string::npos);
     EXPECT_NE(styles.find(R"(<protection locked="0" hidden="1"/>)"), std::string::npos);
 }
+
+// The library keeps a number format or font name in 127 bytes and cuts longer ones at a byte: a Cyrillic
+// text cut inside a character would make the styles unreadable.
+TEST_F(FormatBuilder, LongCyrillicMasksAndFontNamesStayReadable) {
+    std::string mask = "0\"", name;
+    for (int i = 0; i < 80; ++i) {
+        mask += "Ж"_ansi;
+        name += "Ш"_ansi;
+    }
+    writer.FORMAT.EXCELMASK = mask;
+    writer.FORMAT.FONTNAME = name;
+    writer.ApplyFormat(true);
+    const std::string styles = CloseWithStyles();
+    std::string keptMask, keptName; // 2 + 62 * 2 and 63 * 2 bytes: the last whole characters
+    for (int i = 0; i < 62; ++i)
+        keptMask += "Ж";
+    for (int i = 0; i < 63; ++i)
+        keptName += "Ш";
+    EXPECT_NE(styles.find("formatCode=\"0&quot;" + keptMask + "\""), std::string::npos) << styles;
+    EXPECT_NE(styles.find("<name val=\"" + keptName + "\"/>"), std::string::npos);
+    const WorkbookDump dump = ReadBack(path);
+    EXPECT_TRUE(dump.readable) << dump.text;
+}

@@ -5,6 +5,7 @@
 #include "platform/cp1251.h"
 
 using namespace kvilo::platform::literals;
+using kvilo::xlsx::CutUtf8;
 using kvilo::xlsx::kMaxCellTextLength;
 using kvilo::xlsx::ToWorkbookText;
 using kvilo::xlsx::TrimBoth;
@@ -56,4 +57,19 @@ TEST(WorkbookText, Trims) {
     EXPECT_EQ(TrimBoth("  a b  "), "a b");
     EXPECT_EQ(TrimBoth("    "), "");
     EXPECT_EQ(TrimRight(""), "");
+}
+
+TEST(WorkbookText, CutsUtf8WithoutSplittingACharacter) {
+    std::string text = "aЖЖ"; // 1 + 2 + 2 bytes
+    CutUtf8(text, 4);
+    EXPECT_EQ(text, "aЖ");
+    text = "aЖЖ";
+    CutUtf8(text, 5);
+    EXPECT_EQ(text, "aЖЖ");
+    text = "Ж";
+    CutUtf8(text, 1);
+    EXPECT_EQ(text, "");
+    text = "abc";
+    CutUtf8(text, 0);
+    EXPECT_EQ(text, "");
 }
