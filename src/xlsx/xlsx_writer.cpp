@@ -2,6 +2,7 @@
 #include "xlsx/xlsx_writer.h"
 
 #include <array>
+#include <ctime>
 
 #include "platform/dates.h"
 #include "platform/os_text.h"
