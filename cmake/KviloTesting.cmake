@@ -15,7 +15,7 @@ function(kvilo_add_gtest)
         KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
 
 # kvilo_add_qtest(NAME name SOURCES a.cpp ... LIBS lib ...)
@@ -30,5 +30,5 @@ function(kvilo_add_qtest)
         KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
