@@ -1,0 +1,257 @@
+#include "platform/code_page.h"
+
+#include <array>
+#include <cstdint>
+
+#include "platform/cp1251.h"
+
+namespace kvilo::platform {
+namespace {
+
+// 0x98 is the one byte 1251 leaves undefined; it maps to the control character U+0098 and back (as the
+// system conversion does), so that every byte value survives a round trip through Unicode.
+constexpr char16_t kUndefinedByteCodePoint = 0x0098;
+
+char16_t Cp1251ToUnicode(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    char16_t unit = kCp1251HighHalf[byte - 0x80];
+    return unit != 0 ? unit : kUndefinedByteCodePoint;
+}
+
+// Reverse table of the whole Basic Multilingual Plane: 0 means "1251 lacks it" (the zero character itself
+// is never looked up, the conversions stop before it).
+const std::array<unsigned char, 0x10000>& UnicodeToCp1251Table() {
+    static const auto table = [] {
+        std::array<unsigned char, 0x10000> t{};
+        for (unsigned b = 1; b < 0x100; ++b) t[Cp1251ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+        return t;
+    }();
+    return table;
+}
+
+char UnicodeToCp1251(char32_t codePoint) {
+    if (codePoint < 0x80) return static_cast<char>(codePoint);
+    if (codePoint > 0xFFFF) return '?';
+    unsigned char b = UnicodeToCp1251Table()[codePoint];
+    return b != 0 ? static_cast<char>(b) : '?';
+}
+
+bool Is1251(int codePage) { return codePage == kCodePageAnsi || codePage == kCodePage1251; }
+
+std::string_view UpToZero(std::string_view bytes) {
+    auto zero = bytes.find('\0');
+    return zero == std::string_view::npos ? bytes : bytes.substr(0, zero);
+}
+
+std::u16string_view UpToZero(std::u16string_view units) {
+    auto zero = units.find(u'\0');
+    return zero == std::u16string_view::npos ? units : units.substr(0, zero);
+}
+
+// Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
+    auto lead = static_cast<unsigned char>(text[pos]);
+    size_t extra;
+    char32_t minimum;
+    if (lead < 0x80) {
+        codePoint = lead;
+        ++pos;
+        return true;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1, minimum = 0x80, codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2, minimum = 0x800, codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3, minimum = 0x10000, codePoint = lead & 0x07;
+    } else {
+        return false;
+    }
+    if (pos + extra >= text.size()) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+        auto next = static_cast<unsigned char>(text[pos + k]);
+        if ((next & 0xC0) != 0x80) return false;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
+    pos += extra + 1;
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+    if (cp < 0x10000) {
+        out += static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (cp >> 10));
+        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+}
+
+// Walks UTF-16 units, pairing surrogates; an unpaired surrogate is reported as code point 0xFFFFFFFF.
+template <typename Emit>
+void ForEachCodePoint(std::u16string_view units, Emit emit) {
+    for (size_t i = 0; i < units.size(); ++i) {
+        char16_t u = units[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            emit(0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(units[i + 1]) - 0xDC00));
+            ++i;
+        } else if (u >= 0xD800 && u <= 0xDFFF) {
+            emit(char32_t(0xFFFFFFFF));
+        } else {
+            emit(char32_t(u));
+        }
+    }
+}
+
+// Case pairs of 1251, derived from the code page table: Ђ..Џ / ђ..џ, А..Я / а..я and Ґ / ґ in Unicode.
+struct CaseTables {
+    std::array<unsigned char, 256> upper{};
+    std::array<unsigned char, 256> lower{};
+};
+
+char16_t UnicodeUpper(char16_t u) {
+    if (u >= u'a' && u <= u'z') return u - 0x20;
+    if (u >= 0x0430 && u <= 0x044F) return u - 0x20;
+    if (u >= 0x0450 && u <= 0x045F) return u - 0x50;
+    if (u == 0x0491) return 0x0490;
+    return u;
+}
+
+char16_t UnicodeLower(char16_t u) {
+    if (u >= u'A' && u <= u'Z') return u + 0x20;
+    if (u >= 0x0410 && u <= 0x042F) return u + 0x20;
+    if (u >= 0x0400 && u <= 0x040F) return u + 0x50;
+    if (u == 0x0490) return 0x0491;
+    return u;
+}
+
+const CaseTables& Cases() {
+    static const CaseTables tables = [] {
+        CaseTables t;
+        for (unsigned b = 0; b < 256; ++b) {
+            t.upper[b] = t.lower[b] = static_cast<unsigned char>(b);
+            if (b == 0) continue;
+            char16_t u = Cp1251ToUnicode(static_cast<unsigned char>(b));
+            // A partner that 1251 lacks leaves the byte as it is rather than turning it into "?".
+            char upper = UnicodeToCp1251(UnicodeUpper(u));
+            char lower = UnicodeToCp1251(UnicodeLower(u));
+            if (upper != '?' || b == '?') t.upper[b] = static_cast<unsigned char>(upper);
+            if (lower != '?' || b == '?') t.lower[b] = static_cast<unsigned char>(lower);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error) {
+    out.clear();
+    bytes = UpToZero(bytes);
+    if (Is1251(codePage)) {
+        out.reserve(bytes.size());
+        for (char c : bytes) out += Cp1251ToUnicode(static_cast<unsigned char>(c));
+        return true;
+    }
+    if (codePage != kCodePageUtf8) {
+        error = kErrorInvalidParameter;
+        return false;
+    }
+    out.reserve(bytes.size());
+    for (size_t pos = 0; pos < bytes.size();) {
+        char32_t cp;
+        if (!DecodeUtf8(bytes, pos, cp)) {
+            out.clear();
+            error = kErrorNoUnicodeTranslation;
+            return false;
+        }
+        AppendUtf16(out, cp);
+    }
+    return true;
+}
+
+bool WideToMultiByte(std::u16string_view units, int codePage, std::string& out, int& error) {
+    out.clear();
+    units = UpToZero(units);
+    if (Is1251(codePage)) {
+        out.reserve(units.size());
+        ForEachCodePoint(units, [&](char32_t cp) { out += UnicodeToCp1251(cp); });
+        return true;
+    }
+    if (codePage != kCodePageUtf8) {
+        error = kErrorInvalidParameter;
+        return false;
+    }
+    out.reserve(units.size() * 2);
+    ForEachCodePoint(units, [&](char32_t cp) { AppendUtf8(out, cp == 0xFFFFFFFF ? U'?' : cp); });
+    return true;
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+    ansi = UpToZero(ansi);
+    std::string out;
+    out.reserve(ansi.size() * 2);
+    for (char c : ansi) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    utf8 = UpToZero(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t pos = 0; pos < utf8.size();) {
+        char32_t cp;
+        if (!DecodeUtf8(utf8, pos, cp)) return {};
+        out += UnicodeToCp1251(cp);
+    }
+    return out;
+}
+
+char UpperChar(char c) { return static_cast<char>(Cases().upper[static_cast<unsigned char>(c)]); }
+char LowerChar(char c) { return static_cast<char>(Cases().lower[static_cast<unsigned char>(c)]); }
+
+std::string UpperText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = UpperChar(c);
+    return out;
+}
+
+std::string LowerText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = LowerChar(c);
+    return out;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    a = TrimTrailingBlanks(a);
+    b = TrimTrailingBlanks(b);
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+    return true;
+}
+
+} // namespace kvilo::platform
