@@ -1,0 +1,51 @@
+#include "app/system_folders.h"
+
+#include "platform/special_folders.h"
+
+namespace kvilo::app {
+namespace {
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+bool BeginsWithSeparator(std::string_view path) { return !path.empty() && path.front() == platform::kPathSeparator; }
+
+} // namespace
+
+std::string SystemFolders::GetFolder(int folder) {
+    std::string path;
+    lastResult_ = platform::GetSpecialFolderPath(folder, path);
+    return std::string(WithoutTrailingBlanks(path));
+}
+
+int SystemFolders::CreateSubfolder(int folder, std::string_view relativePath) {
+    std::string path = GetFolder(folder);
+    if (lastResult_ != platform::kFolderOk) return lastResult_;
+    if (!BeginsWithSeparator(relativePath)) path += platform::kPathSeparator;
+    path += relativePath;
+    lastResult_ = platform::CreateFolderChain(path);
+    return lastResult_;
+}
+
+int SystemFolders::CreateFolder(std::string_view path) {
+    std::string fullPath;
+    size_t length = platform::FullPathName(path, fullPath);
+    if (length == 0) {
+        lastResult_ = kErrorBadPathName;
+    } else if (length > static_cast<size_t>(platform::kMaxFullPath)) {
+        lastResult_ = static_cast<int>(length);
+    } else {
+        lastResult_ = platform::CreateFolderChain(fullPath);
+    }
+    return lastResult_;
+}
+
+std::string JoinedFolderPath(SystemFolders& folders, int folder, std::string_view relativePath) {
+    std::string path = folders.GetFolder(folder);
+    if (BeginsWithSeparator(relativePath)) return path + std::string(relativePath);
+    return path + platform::kPathSeparator + std::string(WithoutTrailingBlanks(relativePath));
+}
+
+} // namespace kvilo::app
