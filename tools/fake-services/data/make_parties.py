@@ -85,12 +85,12 @@ def inn12(region):
 
 
 def ogrn(region, year):
-    body = f"1{year % 100:02d}{region:02d}" + digits(8)
+    body = f"1{year % 100:02d}{region:02d}" + digits(7)
     return body + str(int(body) % 11 % 10)
 
 
 def ogrnip(region, year):
-    body = f"3{year % 100:02d}{region:02d}" + digits(10)
+    body = f"3{year % 100:02d}{region:02d}" + digits(9)
     return body + str(int(body) % 13 % 10)
 
 
