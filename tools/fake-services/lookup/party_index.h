@@ -9,10 +9,10 @@
 namespace kvilo::fake {
 
 struct PartyEntry {
-    std::string raw;         // the entry's JSON text exactly as the dataset holds it (escapes kept)
-    std::string searchText;  // INN, OGRN, KPP, names, address and manager: upper-case Windows-1251
-    std::string type;        // "LEGAL" or "INDIVIDUAL"
-    std::string regionCode;  // address.data.region_kladr_id (13 digits)
+    std::string raw;        // the entry's JSON text exactly as the dataset holds it (escapes kept)
+    std::string searchText; // INN, OGRN, KPP, names, address and manager: upper-case Windows-1251
+    std::string type;       // "LEGAL" or "INDIVIDUAL"
+    std::string regionCode; // address.data.region_kladr_id (13 digits)
 };
 
 class PartyIndex {

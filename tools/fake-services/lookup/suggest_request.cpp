@@ -22,8 +22,10 @@ size_t FindElement(std::string_view xml, std::string_view name, size_t from, std
 
 // The five predefined entities and numeric character references; anything else stays as written.
 std::string DecodeEntities(std::string_view text) {
-    static const struct { const char* entity; char c; } kNamed[] = {
-        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    static const struct {
+        const char* entity;
+        char c;
+    } kNamed[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
     std::string out;
     for (size_t i = 0; i < text.size();) {
         bool replaced = false;
@@ -82,8 +84,7 @@ bool ParseSuggestXml(std::string_view body, SuggestRequest& request) {
     // The other elements are looked for outside the query, whose text may hold anything.
     std::string rest = std::string(body.substr(0, body.find("<query>"))) + std::string(body.substr(queryEnd));
     if (FindElement(rest, "count", 0, content) != std::string_view::npos) request.count = ParseCount(content);
-    if (FindElement(rest, "type", 0, content) != std::string_view::npos)
-        request.type = std::string(Trim(content));
+    if (FindElement(rest, "type", 0, content) != std::string_view::npos) request.type = std::string(Trim(content));
     size_t from = 0;
     std::string_view locations;
     while ((from = FindElement(rest, "locations", from, locations)) != std::string_view::npos) {

@@ -8,9 +8,9 @@
 namespace kvilo::fake {
 
 struct SuggestRequest {
-    std::string query;              // UTF-8, entities decoded
-    int count = 10;                 // the service's default; at most 20
-    std::string type;               // "LEGAL", "INDIVIDUAL" or empty
+    std::string query; // UTF-8, entities decoded
+    int count = 10;    // the service's default; at most 20
+    std::string type;  // "LEGAL", "INDIVIDUAL" or empty
     std::vector<std::string> kladrIds;
 };
 

@@ -16,13 +16,14 @@ constexpr size_t kMaxQueryCharacters = 300;
 
 std::string MediaType(const std::string& header) {
     std::string type = header.substr(0, header.find(';'));
-    type.erase(std::remove_if(type.begin(), type.end(), [](unsigned char c) { return std::isspace(c); }),
-               type.end());
+    type.erase(std::remove_if(type.begin(), type.end(), [](unsigned char c) { return std::isspace(c); }), type.end());
     std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::tolower(c); });
     return type;
 }
 
-bool KnownMediaType(const std::string& type) { return type == "application/json" || type == "application/xml"; }
+bool KnownMediaType(const std::string& type) {
+    return type == "application/json" || type == "application/xml";
+}
 
 bool AcceptsAnswer(const RouteRequest& request) {
     if (!request.HasHeader("Accept")) return true;
@@ -36,7 +37,8 @@ std::string TokenOf(const RouteRequest& request) {
     const std::string scheme = "Token ";
     if (header.compare(0, scheme.size(), scheme) != 0) return {};
     std::string token = header.substr(scheme.size());
-    while (!token.empty() && token.back() == ' ') token.pop_back();
+    while (!token.empty() && token.back() == ' ')
+        token.pop_back();
     return token;
 }
 
@@ -45,21 +47,32 @@ RouteResponse Forbidden(const std::string& token) {
 }
 
 size_t Utf8Characters(const std::string& text) {
-    return std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return std::count_if(text.begin(), text.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
 RouteResponse Forced(const SuggestSettings& settings, const RouteRequest& request) {
     switch (settings.fault) {
-    case SuggestFault::Unauthorized: return ErrorJson(401, "Unauthorized");
-    case SuggestFault::Forbidden: return Forbidden(TokenOf(request));
-    case SuggestFault::TooLarge: return ErrorJson(413, "Request Entity Too Large");
-    case SuggestFault::UnsupportedType: return ErrorJson(415, "Unsupported Media Type");
-    case SuggestFault::TooManyRequests: return {429, "text/plain", ""};
-    case SuggestFault::ServerError: return HtmlErrorPage(500, "Internal Server Error");
-    case SuggestFault::ServerErrorJson: return ErrorJson(500, "Internal Server Error");
-    case SuggestFault::BadGatewayEmpty: return {502, "text/plain", ""};
-    case SuggestFault::Canned: return settings.canned;
-    case SuggestFault::None: break;
+    case SuggestFault::Unauthorized:
+        return ErrorJson(401, "Unauthorized");
+    case SuggestFault::Forbidden:
+        return Forbidden(TokenOf(request));
+    case SuggestFault::TooLarge:
+        return ErrorJson(413, "Request Entity Too Large");
+    case SuggestFault::UnsupportedType:
+        return ErrorJson(415, "Unsupported Media Type");
+    case SuggestFault::TooManyRequests:
+        return {429, "text/plain", ""};
+    case SuggestFault::ServerError:
+        return HtmlErrorPage(500, "Internal Server Error");
+    case SuggestFault::ServerErrorJson:
+        return ErrorJson(500, "Internal Server Error");
+    case SuggestFault::BadGatewayEmpty:
+        return {502, "text/plain", ""};
+    case SuggestFault::Canned:
+        return settings.canned;
+    case SuggestFault::None:
+        break;
     }
     return {};
 }
@@ -76,12 +89,14 @@ std::string Answer(const std::vector<const PartyEntry*>& hits) {
 } // namespace
 
 bool SuggestFaultFromName(const std::string& name, SuggestFault& fault) {
-    static const struct { const char* name; SuggestFault fault; } kNames[] = {
-        {"none", SuggestFault::None},          {"401", SuggestFault::Unauthorized},
-        {"403", SuggestFault::Forbidden},      {"413", SuggestFault::TooLarge},
-        {"415", SuggestFault::UnsupportedType}, {"429", SuggestFault::TooManyRequests},
-        {"500", SuggestFault::ServerError},    {"500json", SuggestFault::ServerErrorJson},
-        {"502", SuggestFault::BadGatewayEmpty}};
+    static const struct {
+        const char* name;
+        SuggestFault fault;
+    } kNames[] = {{"none", SuggestFault::None},           {"401", SuggestFault::Unauthorized},
+                  {"403", SuggestFault::Forbidden},       {"413", SuggestFault::TooLarge},
+                  {"415", SuggestFault::UnsupportedType}, {"429", SuggestFault::TooManyRequests},
+                  {"500", SuggestFault::ServerError},     {"500json", SuggestFault::ServerErrorJson},
+                  {"502", SuggestFault::BadGatewayEmpty}};
     for (const auto& entry : kNames) {
         if (name == entry.name) {
             fault = entry.fault;

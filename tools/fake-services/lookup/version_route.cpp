@@ -19,21 +19,29 @@ std::string VersionBody(const VersionSettings& settings) {
 } // namespace
 
 bool VersionFaultFromName(const std::string& name, VersionFault& fault) {
-    if (name == "none") fault = VersionFault::None;
-    else if (name == "500") fault = VersionFault::ServerError;
-    else if (name == "notjson") fault = VersionFault::NotJson;
-    else if (name == "noegrul") fault = VersionFault::NoEgrulDate;
-    else return false;
+    if (name == "none")
+        fault = VersionFault::None;
+    else if (name == "500")
+        fault = VersionFault::ServerError;
+    else if (name == "notjson")
+        fault = VersionFault::NotJson;
+    else if (name == "noegrul")
+        fault = VersionFault::NoEgrulDate;
+    else
+        return false;
     return true;
 }
 
 RouteResponse AnswerVersion(const RouteRequest& request, const VersionSettings& settings) {
     if (request.method != "GET" && request.method != "HEAD") return ErrorJson(405, "Method Not Allowed");
     switch (settings.fault) {
-    case VersionFault::ServerError: return HtmlErrorPage(500, "Internal Server Error");
-    case VersionFault::NotJson: return {200, "application/json", "<html>maintenance</html>"};
+    case VersionFault::ServerError:
+        return HtmlErrorPage(500, "Internal Server Error");
+    case VersionFault::NotJson:
+        return {200, "application/json", "<html>maintenance</html>"};
     case VersionFault::None:
-    case VersionFault::NoEgrulDate: break;
+    case VersionFault::NoEgrulDate:
+        break;
     }
     return {200, "application/json;charset=UTF-8", VersionBody(settings)};
 }

@@ -10,13 +10,13 @@ inline constexpr const char* kVersionPath = "/api/v2/version";
 
 enum class VersionFault {
     None,
-    ServerError,  // 500, an HTML page
-    NotJson,      // 200 with a body that is not JSON
-    NoEgrulDate,  // 200 in the usual shape without the "ЕГРЮЛ" resource
+    ServerError, // 500, an HTML page
+    NotJson,     // 200 with a body that is not JSON
+    NoEgrulDate, // 200 in the usual shape without the "ЕГРЮЛ" resource
 };
 
 struct VersionSettings {
-    std::string egrulDate = "20.01.2025";  // dd.mm.yyyy, as the service writes it
+    std::string egrulDate = "20.01.2025"; // dd.mm.yyyy, as the service writes it
     VersionFault fault = VersionFault::None;
 };
 
