@@ -135,7 +135,7 @@ TEST(FakePartyIndex, OneDigitRegionIsAKladrPrefix) {
     r.kladrIds = {"5"};
     auto hits = index.Find(r);
     ASSERT_EQ(hits.size(), 1u);
-    EXPECT_EQ(hits[0]->raw, "{\"n\":3}");  // region 50, not Dagestan (05)
+    EXPECT_EQ(hits[0]->raw, "{\"n\":3}"); // region 50, not Dagestan (05)
 }
 
 TEST(FakePartyIndex, StopsAtCount) {
@@ -148,8 +148,8 @@ TEST(FakePartyIndex, StopsAtCount) {
 // --- the route ---
 
 TEST(FakeSuggestRoute, AnswersHitsInTheServicesShape) {
-    RouteResponse a = AnswerSuggest(ProgramRequest("<req><query>заря агро</query><count>20</count></req>"),
-                                    SmallIndex(), {});
+    RouteResponse a =
+        AnswerSuggest(ProgramRequest("<req><query>заря агро</query><count>20</count></req>"), SmallIndex(), {});
     EXPECT_EQ(a.status, 200);
     EXPECT_EQ(a.contentType, "application/json;charset=UTF-8");
     EXPECT_EQ(a.body, "{\"suggestions\":[{\"n\":3}]}");
@@ -168,7 +168,8 @@ TEST(FakeSuggestRoute, ChecksMethodTokenAndMediaTypes) {
     r.headers.pop_back();
     RouteResponse a = AnswerSuggest(r, index, {});
     EXPECT_EQ(a.status, 401);
-    EXPECT_EQ(a.body, "{\"family\":\"CLIENT_ERROR\",\"reason\":\"Unauthorized\",\"message\":\"HTTP 401 Unauthorized\"}");
+    EXPECT_EQ(a.body,
+              "{\"family\":\"CLIENT_ERROR\",\"reason\":\"Unauthorized\",\"message\":\"HTTP 401 Unauthorized\"}");
 
     r.headers.emplace_back("Authorization", "Token 0123456789");
     a = AnswerSuggest(r, index, {});
