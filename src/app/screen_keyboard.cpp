@@ -41,6 +41,8 @@ void ShowScreenKeyboard(SystemFolders& folders) {
     if (!program.empty()) platform::CurrentLauncher().StartProgram(program, {});
 }
 
-bool IsNewerSystem() { return platform::IsNewerSystem(); }
+bool IsNewerSystem() {
+    return platform::IsNewerSystem();
+}
 
 } // namespace kvilo::app

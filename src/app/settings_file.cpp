@@ -23,7 +23,8 @@ void WarnAboutMissingFolder(const std::string& folder) {
 }
 
 std::string WithoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 
@@ -40,8 +41,8 @@ std::string CommandLineFolder() {
 
 // Tarvelo/<subfolder>/ under the local data folder, created with its parents when missing.
 std::string PerUserFolder(std::string_view subfolderName, SystemFolders& folders) {
-    std::string relative = "Tarvelo" + std::string(1, platform::kPathSeparator) + std::string(subfolderName) +
-                           platform::kPathSeparator;
+    std::string relative =
+        "Tarvelo" + std::string(1, platform::kPathSeparator) + std::string(subfolderName) + platform::kPathSeparator;
     std::string folder = JoinedFolderPath(folders, platform::kFolderLocalAppData, relative);
     if (folders.LastResult() != platform::kFolderOk) return {};
     if (!folder.empty() && !platform::FolderExists(folder) && folders.CreateFolder(folder) != platform::kFolderOk)

@@ -6,11 +6,14 @@ namespace kvilo::app {
 namespace {
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
-bool BeginsWithSeparator(std::string_view path) { return !path.empty() && path.front() == platform::kPathSeparator; }
+bool BeginsWithSeparator(std::string_view path) {
+    return !path.empty() && path.front() == platform::kPathSeparator;
+}
 
 } // namespace
 

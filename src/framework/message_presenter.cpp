@@ -27,6 +27,8 @@ MessagePresenter& CurrentMessagePresenter() {
     return presenter != nullptr ? *presenter : fallback;
 }
 
-MessagePresenter* SetMessagePresenter(MessagePresenter* presenter) { return gPresenter.exchange(presenter); }
+MessagePresenter* SetMessagePresenter(MessagePresenter* presenter) {
+    return gPresenter.exchange(presenter);
+}
 
 } // namespace kvilo::framework

@@ -56,7 +56,9 @@ int ShowOnGuiThread(const Message& message) {
 
 } // namespace
 
-QString MessageBoxText(const std::string& text) { return ToQString(text).replace(QLatin1Char('|'), QLatin1Char('\n')); }
+QString MessageBoxText(const std::string& text) {
+    return ToQString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+}
 
 int QtMessagePresenter::Show(const Message& message) {
     // Without a widget application (a console front end, or before it exists) no box can be shown.

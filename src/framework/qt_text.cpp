@@ -14,9 +14,9 @@ QString ToQString(std::string_view ansi) {
 std::string FromQString(const QString& text) {
     std::string ansi;
     int error = 0;
-    platform::WideToMultiByte(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                  static_cast<size_t>(text.size())),
-                              platform::kCodePage1251, ansi, error);
+    platform::WideToMultiByte(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())),
+        platform::kCodePage1251, ansi, error);
     return ansi;
 }
 

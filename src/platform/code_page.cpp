@@ -23,7 +23,8 @@ char16_t Cp1251ToUnicode(unsigned char byte) {
 const std::array<unsigned char, 0x10000>& UnicodeToCp1251Table() {
     static const auto table = [] {
         std::array<unsigned char, 0x10000> t{};
-        for (unsigned b = 1; b < 0x100; ++b) t[Cp1251ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+        for (unsigned b = 1; b < 0x100; ++b)
+            t[Cp1251ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
         return t;
     }();
     return table;
@@ -36,7 +37,9 @@ char UnicodeToCp1251(char32_t codePoint) {
     return b != 0 ? static_cast<char>(b) : '?';
 }
 
-bool Is1251(int codePage) { return codePage == kCodePageAnsi || codePage == kCodePage1251; }
+bool Is1251(int codePage) {
+    return codePage == kCodePageAnsi || codePage == kCodePage1251;
+}
 
 std::string_view UpToZero(std::string_view bytes) {
     auto zero = bytes.find('\0');
@@ -51,21 +54,20 @@ std::u16string_view UpToZero(std::u16string_view units) {
 // Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
     auto lead = static_cast<unsigned char>(text[pos]);
-    size_t extra;
-    char32_t minimum;
     if (lead < 0x80) {
         codePoint = lead;
         ++pos;
         return true;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1, minimum = 0x80, codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2, minimum = 0x800, codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3, minimum = 0x10000, codePoint = lead & 0x07;
-    } else {
-        return false;
     }
+    // The lead byte fixes the length; C0, C1 and F5..FF never start a well-formed sequence.
+    size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                   : lead >= 0xE0 && lead <= 0xEF ? 2
+                   : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                  : 0;
+    if (extra == 0) return false;
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    const char32_t minimum = kMinimum[extra];
+    codePoint = lead & (0x3F >> extra);
     if (pos + extra >= text.size()) return false;
     for (size_t k = 1; k <= extra; ++k) {
         auto next = static_cast<unsigned char>(text[pos + k]);
@@ -106,8 +108,7 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
 }
 
 // Walks UTF-16 units, pairing surrogates; an unpaired surrogate is reported as code point 0xFFFFFFFF.
-template <typename Emit>
-void ForEachCodePoint(std::u16string_view units, Emit emit) {
+template <typename Emit> void ForEachCodePoint(std::u16string_view units, Emit emit) {
     for (size_t i = 0; i < units.size(); ++i) {
         char16_t u = units[i];
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
@@ -162,7 +163,8 @@ const CaseTables& Cases() {
 }
 
 std::string_view TrimTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -173,7 +175,8 @@ bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, 
     bytes = UpToZero(bytes);
     if (Is1251(codePage)) {
         out.reserve(bytes.size());
-        for (char c : bytes) out += Cp1251ToUnicode(static_cast<unsigned char>(c));
+        for (char c : bytes)
+            out += Cp1251ToUnicode(static_cast<unsigned char>(c));
         return true;
     }
     if (codePage != kCodePageUtf8) {
@@ -214,7 +217,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
     ansi = UpToZero(ansi);
     std::string out;
     out.reserve(ansi.size() * 2);
-    for (char c : ansi) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+    for (char c : ansi)
+        AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -230,18 +234,24 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
-char UpperChar(char c) { return static_cast<char>(Cases().upper[static_cast<unsigned char>(c)]); }
-char LowerChar(char c) { return static_cast<char>(Cases().lower[static_cast<unsigned char>(c)]); }
+char UpperChar(char c) {
+    return static_cast<char>(Cases().upper[static_cast<unsigned char>(c)]);
+}
+char LowerChar(char c) {
+    return static_cast<char>(Cases().lower[static_cast<unsigned char>(c)]);
+}
 
 std::string UpperText(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = UpperChar(c);
+    for (char& c : out)
+        c = UpperChar(c);
     return out;
 }
 
 std::string LowerText(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = LowerChar(c);
+    for (char& c : out)
+        c = LowerChar(c);
     return out;
 }
 

@@ -6,7 +6,8 @@
 
 namespace kvilo::platform {
 
-// Keeps the process's arguments (without the program name) for CommandParameter. Called once by main.
+// Keeps the process's arguments (without the program name, converted from the system's UTF-8 to 1251) for
+// CommandParameter. Called once by main. The vector form takes 1251 texts as they are (tests).
 void SetCommandLine(int argc, const char* const* argv);
 void SetCommandLine(std::vector<std::string> arguments);
 

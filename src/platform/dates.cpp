@@ -32,14 +32,18 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
     year = static_cast<int>(static_cast<int64_t>(yoe) + era * 400 + (month <= 2));
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-int32_t LastDayNumber() { return static_cast<int32_t>(DaysFromCivil(kLastYear, 12, 31) + kUnixEpochDay); }
+int32_t LastDayNumber() {
+    return static_cast<int32_t>(DaysFromCivil(kLastYear, 12, 31) + kUnixEpochDay);
+}
 
 tm LocalNow(long& hundredths) {
     timespec now{};

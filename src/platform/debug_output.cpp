@@ -45,7 +45,9 @@ DebugSink* SetDebugSink(DebugSink* sink) {
 
 ScopedDebugCapture::ScopedDebugCapture() : previous_(SetDebugSink(this)) {}
 
-ScopedDebugCapture::~ScopedDebugCapture() { SetDebugSink(previous_); }
+ScopedDebugCapture::~ScopedDebugCapture() {
+    SetDebugSink(previous_);
+}
 
 void ScopedDebugCapture::Write(std::string_view line) {
     std::lock_guard lock(mutex_);

@@ -39,9 +39,13 @@ int OpenFlags(File::Access access, File::Disposition disposition) {
 
 } // namespace
 
-File::~File() { Close(); }
+File::~File() {
+    Close();
+}
 
-File::File(File&& other) noexcept : fd_(other.fd_), lastError_(other.lastError_) { other.fd_ = -1; }
+File::File(File&& other) noexcept : fd_(other.fd_), lastError_(other.lastError_) {
+    other.fd_ = -1;
+}
 
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {

@@ -24,7 +24,8 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    // Opens with read sharing: other readers may open the same file meanwhile.
+    // Opens with read sharing: other readers may open the same file meanwhile (POSIX has no share modes,
+    // so writers are not kept out either). `path` is 1251.
     bool Open(std::string_view path, Access access, Disposition disposition);
     bool IsOpen() const { return fd_ >= 0; }
     void Close();

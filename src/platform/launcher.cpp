@@ -40,9 +40,11 @@ bool Spawn(const std::string& program, const std::vector<std::string>& arguments
     if (program.empty()) return false;
     std::vector<std::string> osArguments;
     osArguments.push_back(ToOsText(program));
-    for (const std::string& argument : arguments) osArguments.push_back(ToOsText(argument));
+    for (const std::string& argument : arguments)
+        osArguments.push_back(ToOsText(argument));
     std::vector<char*> argv;
-    for (std::string& argument : osArguments) argv.push_back(argument.data());
+    for (std::string& argument : osArguments)
+        argv.push_back(argument.data());
     argv.push_back(nullptr);
 
     SpawnActions actions;
@@ -99,6 +101,8 @@ Launcher& CurrentLauncher() {
     return launcher != nullptr ? *launcher : defaultLauncher;
 }
 
-Launcher* SetLauncher(Launcher* launcher) { return gLauncher.exchange(launcher); }
+Launcher* SetLauncher(Launcher* launcher) {
+    return gLauncher.exchange(launcher);
+}
 
 } // namespace kvilo::platform

@@ -1,6 +1,8 @@
 #pragma once
 // Starting other programs and opening documents or web addresses, without waiting for them. The default
-// launcher asks the desktop (xdg-open) or starts the program directly; tests install a recording one.
+// launcher starts an executable file directly (its parameters split at blanks) and hands anything else to
+// the desktop (xdg-open); a background thread collects each child's exit so that none is left a zombie.
+// Texts are 1251. Tests install a recording one.
 #include <string>
 #include <vector>
 

@@ -4,7 +4,9 @@
 
 namespace kvilo::platform {
 
-std::string ToOsText(std::string_view ansi) { return AnsiToUtf8(ansi); }
+std::string ToOsText(std::string_view ansi) {
+    return AnsiToUtf8(ansi);
+}
 
 std::string FromOsText(std::string_view osText) {
     std::u16string wide;

@@ -23,8 +23,12 @@ OsVersionItems CurrentOsVersionItems() {
 
 namespace kvilo::platform {
 
-bool IsNewerSystem(const OsVersionItems& items) { return items.flag ? items.number > 8 : items.number > 11; }
+bool IsNewerSystem(const OsVersionItems& items) {
+    return items.flag ? items.number > 8 : items.number > 11;
+}
 
-bool IsNewerSystem() { return IsNewerSystem(CurrentOsVersionItems()); }
+bool IsNewerSystem() {
+    return IsNewerSystem(CurrentOsVersionItems());
+}
 
 } // namespace kvilo::platform

@@ -11,15 +11,25 @@ namespace {
 
 constexpr int kHundredthsPerDay = 24 * 60 * 60 * 100;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads a run of digits at `pos` (at most 9, so the value cannot overflow).
 std::optional<int> ReadNumber(std::string_view text, size_t& pos) {
     size_t start = pos;
     int value = 0;
-    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 9) value = value * 10 + (text[pos++] - '0');
+    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 9)
+        value = value * 10 + (text[pos++] - '0');
     if (pos == start) return std::nullopt;
     return value;
+}
+
+// Consumes `c` at `pos` when it is there.
+bool Accept(std::string_view text, size_t& pos, char c) {
+    if (pos >= text.size() || text[pos] != c) return false;
+    ++pos;
+    return true;
 }
 
 std::string LowerAscii(std::string_view text) {
@@ -71,7 +81,7 @@ struct Picture {
 // n[-][fill]<size>[.<places>][b]; a "-" is accepted (negative numbers always carry their sign).
 bool ParseNumber(std::string_view body, NumberPicture& n) {
     size_t pos = 0;
-    if (pos < body.size() && body[pos] == '-') ++pos;
+    Accept(body, pos, '-');
     if (pos < body.size() && (body[pos] == '_' || body[pos] == '0')) n.zeroFill = body[pos++] == '0';
     auto size = ReadNumber(body, pos);
     if (!size || *size == 0) return false;
@@ -82,14 +92,14 @@ bool ParseNumber(std::string_view body, NumberPicture& n) {
         if (!places || *places >= n.size) return false;
         n.places = *places;
     }
-    if (pos < body.size() && body[pos] == 'b') n.blankWhenZero = true, ++pos;
+    n.blankWhenZero = Accept(body, pos, 'b');
     return pos == body.size();
 }
 
 // d[0]6[sep][b] and d[0]17[b].
 bool ParseDate(std::string_view body, DatePicture& d) {
     size_t pos = 0;
-    if (pos < body.size() && body[pos] == '0') d.twoDigits = true, ++pos;
+    d.twoDigits = Accept(body, pos, '0');
     auto kind = ReadNumber(body, pos);
     if (!kind) return false;
     if (*kind == 17) {
@@ -100,7 +110,7 @@ bool ParseDate(std::string_view body, DatePicture& d) {
     } else {
         return false;
     }
-    if (pos < body.size() && body[pos] == 'b') d.blankWhenZero = true, ++pos;
+    d.blankWhenZero = Accept(body, pos, 'b');
     return pos == body.size();
 }
 
@@ -113,7 +123,10 @@ Picture Parse(std::string_view text) {
     size_t pos = 0;
     switch (lower.front()) {
     case 's':
-        if (auto size = ReadNumber(body, pos); size && pos == body.size()) p.type = Picture::Type::Text, p.textSize = *size;
+        if (auto size = ReadNumber(body, pos); size && pos == body.size()) {
+            p.type = Picture::Type::Text;
+            p.textSize = *size;
+        }
         break;
     case 'n':
         if (ParseNumber(body, p.number)) p.type = Picture::Type::Number;
@@ -122,8 +135,10 @@ Picture Parse(std::string_view text) {
         if (ParseDate(body, p.date)) p.type = Picture::Type::Date;
         break;
     case 't':
-        if (body == "7" || body == "8" || body == "7b" || body == "8b")
-            p.type = Picture::Type::Time, p.longTime = body.front() == '8';
+        if (body == "7" || body == "8" || body == "7b" || body == "8b") {
+            p.type = Picture::Type::Time;
+            p.longTime = body.front() == '8';
+        }
         break;
     case 'e':
         if (auto width = ReadNumber(body, pos); width && pos < body.size() && body[pos] == '.') {
@@ -206,9 +221,11 @@ std::optional<std::string> ExtractNumber(std::string_view text) {
         if ((c == '-' || c == '+') && number.empty()) {
             number += c;
         } else if (IsDigit(c)) {
-            number += c, digits = true;
+            number += c;
+            digits = true;
         } else if (c == '.' && !point) {
-            number += c, point = true;
+            number += c;
+            point = true;
         } else {
             break;
         }

@@ -7,7 +7,9 @@
 //   @e<w>.<d>             scientific notation
 //   @p...p                a pattern kept as text
 // Pictures are case-insensitive and may be given with or without the leading "@".
-// An unknown picture formats the value as plain text.
+// An unknown picture formats the value as plain text. A number too wide for its picture shows as "#"s;
+// day number 0 (and time 0) always shows blank, "b" or not. @p pictures format the value's plain text.
+// Two-digit years read back as 1950..2049.
 #include <string>
 #include <string_view>
 

@@ -38,7 +38,8 @@ std::string LocalDataFolder() {
 }
 
 std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && path.back() == kPathSeparator) path.pop_back();
+    while (path.size() > 1 && path.back() == kPathSeparator)
+        path.pop_back();
     return path;
 }
 
@@ -117,7 +118,8 @@ size_t FullPathName(std::string_view path, std::string& fullPath) {
         pos = next + 1;
     }
     std::string result = network ? "/" : "";
-    for (const std::string& part : parts) result += kPathSeparator + part;
+    for (const std::string& part : parts)
+        result += kPathSeparator + part;
     if (result.empty() || result == "/") result += kPathSeparator;
     if (trailingSeparator && result.back() != kPathSeparator) result += kPathSeparator;
     if (result == "//") result = "/";
@@ -135,7 +137,9 @@ bool FileExists(std::string_view path) {
     return StatPath(path, info) && !S_ISDIR(info.st_mode);
 }
 
-bool RemoveFile(std::string_view path) { return !path.empty() && unlink(ToOsText(path).c_str()) == 0; }
+bool RemoveFile(std::string_view path) {
+    return !path.empty() && unlink(ToOsText(path).c_str()) == 0;
+}
 
 std::string WorkingFolder() {
     std::vector<char> buffer(4096);
@@ -146,7 +150,9 @@ std::string WorkingFolder() {
     return WithoutTrailingSeparators(FromOsText(buffer.data()));
 }
 
-bool IsAbsolutePath(std::string_view path) { return !path.empty() && path.front() == kPathSeparator; }
+bool IsAbsolutePath(std::string_view path) {
+    return !path.empty() && path.front() == kPathSeparator;
+}
 
 bool IsNetworkPath(std::string_view path) {
     return path.size() > 2 && path[0] == kPathSeparator && path[1] == kPathSeparator && path[2] != kPathSeparator;

@@ -9,7 +9,12 @@ namespace kvilo::platform {
 
 inline constexpr char kPathSeparator = '/';
 
-// Special folder numbers as the shell names them.
+// Paths cross to the system as UTF-8 and come back as 1251 (a system name that is not valid UTF-8 is kept
+// byte for byte).
+
+// Special folder numbers as the shell names them. On Linux: 28 = $XDG_DATA_HOME (when absolute) or
+// ~/.local/share, 37 = /usr/bin (programs that come with the system), 43 = /usr/share (data that installed
+// programs share).
 inline constexpr int kFolderLocalAppData = 28;        // the user's local data folder (XDG data home)
 inline constexpr int kFolderSystem = 37;              // the system program folder
 inline constexpr int kFolderCommonProgramFiles = 43;  // the shared program folder
@@ -27,8 +32,9 @@ int GetSpecialFolderPath(int folder, std::string& path);
 // otherwise the system error code.
 int CreateFolderChain(std::string_view path);
 
-// Expands `path` against the working folder into an absolute path ("." and ".." resolved).
-// Returns the length of the full path, or 0 on failure.
+// Expands `path` against the working folder into an absolute path ("." and ".." resolved, repeated
+// separators joined, a final separator kept). Returns the length of the full path, or 0 on failure (empty
+// path, no working folder). No length limit here: callers apply kMaxFullPath.
 size_t FullPathName(std::string_view path, std::string& fullPath);
 
 bool FolderExists(std::string_view path);

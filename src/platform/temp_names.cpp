@@ -22,7 +22,8 @@ void RandomBytes(unsigned char* bytes, size_t size) {
     // The kernel's source is always there on Linux; should it fail, a seeded engine still gives unique names.
     if (filled < size) {
         static thread_local std::mt19937_64 engine{std::random_device{}()};
-        for (; filled < size; ++filled) bytes[filled] = static_cast<unsigned char>(engine());
+        for (; filled < size; ++filled)
+            bytes[filled] = static_cast<unsigned char>(engine());
     }
 }
 
@@ -43,8 +44,8 @@ std::string WithSeparator(std::string folder) {
 std::string NewGuidName() {
     unsigned char bytes[16];
     RandomBytes(bytes, sizeof bytes);
-    bytes[6] = static_cast<unsigned char>((bytes[6] & 0x0F) | 0x40);  // version 4: random
-    bytes[8] = static_cast<unsigned char>((bytes[8] & 0x3F) | 0x80);  // RFC 4122 variant
+    bytes[6] = static_cast<unsigned char>((bytes[6] & 0x0F) | 0x40); // version 4: random
+    bytes[8] = static_cast<unsigned char>((bytes[8] & 0x3F) | 0x80); // RFC 4122 variant
     char text[37];
     std::snprintf(text, sizeof text, "%02X%02X%02X%02X-%02X%02X-%02X%02X-%02X%02X-%02X%02X%02X%02X%02X%02X", bytes[0],
                   bytes[1], bytes[2], bytes[3], bytes[4], bytes[5], bytes[6], bytes[7], bytes[8], bytes[9], bytes[10],

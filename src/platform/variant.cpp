@@ -2,15 +2,17 @@
 
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
-#include <locale.h>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 namespace kvilo::platform {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The numeric part of a text without its surrounding blanks, or an empty view when the text is not numeric.
 std::string_view NumericCore(std::string_view text) {
@@ -35,7 +37,8 @@ std::string_view NumericCore(std::string_view text) {
         ++i;
         if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
         size_t exponentDigits = 0;
-        while (i < core.size() && IsDigit(core[i])) ++i, ++exponentDigits;
+        while (i < core.size() && IsDigit(core[i]))
+            ++i, ++exponentDigits;
         if (exponentDigits == 0) return {};
     }
     return i == core.size() ? core : std::string_view{};
@@ -78,6 +81,12 @@ int64_t Variant::integer() const {
     case Kind::Text:
         break;
     }
+    // A plain whole number is read exactly; through a double it would lose digits beyond 2^53.
+    std::string_view core = NumericCore(text_);
+    if (!core.empty() && core.front() == '+') core.remove_prefix(1);
+    int64_t exact = 0;
+    auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), exact);
+    if (!core.empty() && error == std::errc() && end == core.data() + core.size()) return exact;
     return TruncateToInteger(NumericValue(text_));
 }
 
@@ -103,12 +112,15 @@ std::string RealText(double value) {
     size_t e = scientific.find('e');
     int exponent = std::atoi(scientific.c_str() + e + 1);
     size_t significant = 0;
-    for (size_t i = 0; i < e; ++i) significant += IsDigit(scientific[i]);
+    for (size_t i = 0; i < e; ++i)
+        significant += IsDigit(scientific[i]);
     if (significant <= 15 && exponent >= -15 && exponent <= 20) return ToChars(value, std::chars_format::fixed);
     return ToChars(value, std::chars_format::general);
 }
 
-bool IsNumericText(std::string_view text) { return !NumericCore(text).empty(); }
+bool IsNumericText(std::string_view text) {
+    return !NumericCore(text).empty();
+}
 
 double NumericValue(std::string_view text) {
     std::string_view core = NumericCore(text);

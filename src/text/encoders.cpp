@@ -8,7 +8,8 @@ constexpr char kLowerDigits[] = "0123456789abcdef";
 constexpr char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -33,7 +34,8 @@ std::string HexText(int32_t value) {
     auto bits = static_cast<uint32_t>(value);
     int digits = bits <= 0xFF ? 2 : bits <= 0xFFFF ? 4 : bits <= 0xFFFFFF ? 6 : 8;
     std::string out(static_cast<size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i, bits >>= 4) out[static_cast<size_t>(i)] = kUpperDigits[bits & 0xF];
+    for (int i = digits - 1; i >= 0; --i, bits >>= 4)
+        out[static_cast<size_t>(i)] = kUpperDigits[bits & 0xF];
     return out;
 }
 
@@ -44,7 +46,8 @@ std::string ByteHex(uint8_t value, bool lowerCase) {
 
 std::string Hex32(uint32_t value, bool lowerCase) {
     std::string out;
-    for (int shift = 24; shift >= 0; shift -= 8) out += ByteHex(static_cast<uint8_t>(value >> shift), lowerCase);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += ByteHex(static_cast<uint8_t>(value >> shift), lowerCase);
     return out;
 }
 
@@ -85,7 +88,8 @@ std::string Base64Decode(std::string_view text) {
             out += static_cast<char>((group >> 8) & 0xFF);
         }
     }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
     return out;
 }
 

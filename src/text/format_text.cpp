@@ -16,7 +16,8 @@ constexpr std::string_view kPictureLetters = "sSzZiIfedt";
 constexpr size_t kMaxPictureLength = 20;
 
 std::string WithoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 
@@ -26,7 +27,9 @@ std::string LowerAscii(std::string text) {
     return text;
 }
 
-int32_t Truncated32(const Variant& value) { return static_cast<int32_t>(value.integer()); }
+int32_t Truncated32(const Variant& value) {
+    return static_cast<int32_t>(value.integer());
+}
 
 // The picture right after a conversion letter at `letter` ("%s@n5@"): "@", at least two characters, "@",
 // and at least six characters from the "%" on. Empty when there is none.
@@ -57,7 +60,8 @@ std::string Convert(char letter, const Variant& argument, std::string_view pictu
         return text;
     case 's':
     case 'S':
-        text = hasPicture ? FormatPicture(PictureSubject(argument, true), picture) : WithoutTrailingBlanks(argument.text());
+        text = hasPicture ? FormatPicture(PictureSubject(argument, true), picture)
+                          : WithoutTrailingBlanks(argument.text());
         return letter == 'S' ? "'" + text + "'" : text;
     case 'z':
     case 'Z':
@@ -98,7 +102,7 @@ std::string Convert(char letter, const Variant& argument, std::string_view pictu
 }
 
 // The letters that take no argument; false for any other letter.
-bool ConvertWithoutArgument(char letter, std::string& out) {
+bool ConvertWithoutArgument(char letter, int lastError, std::string& out) {
     switch (letter) {
     case '%':
         out += '%';
@@ -109,7 +113,7 @@ bool ConvertWithoutArgument(char letter, std::string& out) {
     case 'm':
     case 'M':
         // POSIX keeps one error number for run-time and file errors alike.
-        out += platform::SystemErrorText(errno);
+        out += platform::SystemErrorText(lastError);
         return true;
     }
     return false;
@@ -118,6 +122,8 @@ bool ConvertWithoutArgument(char letter, std::string& out) {
 } // namespace
 
 std::string FormatText(std::string_view format, const std::vector<Variant>& arguments) {
+    // The error as it stood when the caller asked, before any work here could change it.
+    const int lastError = errno;
     const size_t count = arguments.size() < kMaxFormatArguments ? arguments.size() : kMaxFormatArguments;
     std::string out;
     size_t next = 0;
@@ -128,9 +134,9 @@ std::string FormatText(std::string_view format, const std::vector<Variant>& argu
         }
         if (pos + 1 == format.size()) break;
         const char letter = format[++pos];
-        if (ConvertWithoutArgument(letter, out)) continue;
+        if (ConvertWithoutArgument(letter, lastError, out)) continue;
         if (kArgumentLetters.find(letter) == std::string_view::npos) {
-            out += letter;  // not a conversion: the "%" is dropped, the character stays
+            out += letter; // not a conversion: the "%" is dropped, the character stays
             continue;
         }
         if (next >= count) {
@@ -141,7 +147,7 @@ std::string FormatText(std::string_view format, const std::vector<Variant>& argu
         std::string_view picture = PictureAfter(format, pos);
         const bool usesPicture = !picture.empty() && kPictureLetters.find(letter) != std::string_view::npos;
         out += Convert(letter, argument, usesPicture ? picture.substr(0, kMaxPictureLength) : std::string_view{});
-        if (usesPicture) pos += picture.size() + 1;  // past the closing "@"
+        if (usesPicture) pos += picture.size() + 1; // past the closing "@"
     }
     return out;
 }

@@ -9,7 +9,9 @@
 namespace kvilo::text {
 namespace {
 
-void Report(const char* message) { DebugTrace("[cJSON] %s", {message}); }
+void Report(const char* message) {
+    DebugTrace("[cJSON] %s", {message});
+}
 
 } // namespace
 
@@ -45,8 +47,8 @@ void TStringBuilder::Cat(const void* bytes, int32_t length) {
     int64_t needed = static_cast<int64_t>(DATASIZE) + length;
     if (needed > BLOCKSIZE) {
         int64_t grown = needed + EXTRASIZE;
-        void* block = grown <= std::numeric_limits<int32_t>::max() ? std::realloc(MEMBLOCK, static_cast<size_t>(grown))
-                                                                    : nullptr;
+        void* block =
+            grown <= std::numeric_limits<int32_t>::max() ? std::realloc(MEMBLOCK, static_cast<size_t>(grown)) : nullptr;
         if (block == nullptr) {
             Report("[TStringBuilder.Cat] _realloc failed.");
             return;

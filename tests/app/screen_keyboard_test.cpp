@@ -57,7 +57,7 @@ TEST(ScreenKeyboard, StartsTheInstalledKeyboardEachTime) {
 
 TEST(ScreenKeyboard, FallsBackToAnotherInstalledKeyboard) {
     TempDir bin;
-    MakeProgram(bin / "onboard", 0644);  // present but not executable
+    MakeProgram(bin / "onboard", 0644); // present but not executable
     MakeProgram(bin / "florence");
     FakeSystemFolders folders(bin.path());
     EXPECT_EQ(ScreenKeyboardProgram(folders), bin / "florence");

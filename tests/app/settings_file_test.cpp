@@ -68,7 +68,7 @@ TEST_F(SettingsFile, MissingFpathWarnsOnceThenUsesThePerUserFolder) {
     SetCommandLine({"FPATH=" + missing});
     EXPECT_EQ(ResolveSettingsFile("Egrul"), PerUserFile());
     EXPECT_TRUE(std::filesystem::is_directory(data_ / "share/Tarvelo/Egrul"));
-    EXPECT_FALSE(std::filesystem::exists(missing));  // the command-line folder is never created
+    EXPECT_FALSE(std::filesystem::exists(missing)); // the command-line folder is never created
     ASSERT_EQ(messages_.messages.size(), 1u);
     const auto& message = messages_.messages[0];
     EXPECT_EQ(message.caption, "Внимание !"_ansi);
@@ -77,14 +77,15 @@ TEST_F(SettingsFile, MissingFpathWarnsOnceThenUsesThePerUserFolder) {
     EXPECT_EQ(message.text,
               std::string("Нет доступа к папке хранения файлов с настройками форматов списков программы !|"
                           "Проблемная папка: "_ansi) +
-                  missing + "/||" + "Для хранения файлов с настройками будет использована рабочая папка ОС Windows.|"_ansi);
+                  missing + "/||" +
+                  "Для хранения файлов с настройками будет использована рабочая папка ОС Windows.|"_ansi);
 }
 
 TEST_F(SettingsFile, WithoutFpathThePerUserFolderIsCreatedWithItsParents) {
     EXPECT_FALSE(std::filesystem::exists(data_ / "share"));
     EXPECT_EQ(ResolveSettingsFile("Egrul"), PerUserFile());
     EXPECT_TRUE(std::filesystem::is_directory(data_ / "share/Tarvelo/Egrul"));
-    EXPECT_EQ(ResolveSettingsFile("Egrul"), PerUserFile());  // exists now: same answer
+    EXPECT_EQ(ResolveSettingsFile("Egrul"), PerUserFile()); // exists now: same answer
     EXPECT_TRUE(messages_.messages.empty());
 }
 

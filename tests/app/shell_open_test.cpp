@@ -29,7 +29,7 @@ TEST(ShellOpen, RunsOnItsOwnThreadWithCopiesOfItsTexts) {
         std::string file = "/tmp/report.xlsx";
         std::string parameters;
         StartShellOpen(file, parameters);
-        file.assign(100, 'x');  // the caller's texts may change or vanish at once
+        file.assign(100, 'x'); // the caller's texts may change or vanish at once
     }
     WaitForShellOpens();
     ASSERT_EQ(launcher.opened.size(), 1u);
@@ -38,7 +38,8 @@ TEST(ShellOpen, RunsOnItsOwnThreadWithCopiesOfItsTexts) {
 
 TEST(ShellOpen, ManyAtOnce) {
     RecordingLauncher launcher;
-    for (int i = 0; i < 20; ++i) StartShellOpen("file" + std::to_string(i), "");
+    for (int i = 0; i < 20; ++i)
+        StartShellOpen("file" + std::to_string(i), "");
     WaitForShellOpens();
     EXPECT_EQ(launcher.opened.size(), 20u);
 }

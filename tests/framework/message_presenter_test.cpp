@@ -25,7 +25,7 @@ TEST(MessagePresenter, RecordingPresenterAnswersForTheUser) {
     message.text = "question";
     message.buttons = {"a", "b"};
     EXPECT_EQ(ShowMessage(message), 2);
-    EXPECT_EQ(ShowMessage(message), 1);  // queue empty: the default button
+    EXPECT_EQ(ShowMessage(message), 1); // queue empty: the default button
     ASSERT_EQ(recording.messages.size(), 2u);
     EXPECT_EQ(recording.messages[0].text, "question");
 }
@@ -44,6 +44,6 @@ TEST(MessagePresenter, RecordingPresentersNestAndRestore) {
 TEST(MessagePresenter, TheUsualButtonIsClose) {
     Message message;
     ASSERT_EQ(message.buttons.size(), 1u);
-    EXPECT_EQ(message.buttons[0], "&1. \xC7\xE0\xEA\xF0\xFB\xF2\xFC");  // "&1. Закрыть" in 1251
+    EXPECT_EQ(message.buttons[0], "&1. \xC7\xE0\xEA\xF0\xFB\xF2\xFC"); // "&1. Закрыть" in 1251
     EXPECT_EQ(message.icon, MessageIcon::Information);
 }

@@ -38,7 +38,8 @@ void AnswerNextBox(SeenBox& seen, int buttonIndex, bool pressEscapeFirst = false
         seen.text = box->text();
         seen.icon = box->icon();
         QList<QAbstractButton*> buttons = box->buttons();
-        for (QAbstractButton* button : buttons) seen.buttons << button->text();
+        for (QAbstractButton* button : buttons)
+            seen.buttons << button->text();
         if (box->defaultButton()) seen.defaultButton = box->defaultButton()->text();
         if (pressEscapeFirst) {
             QTest::keyClick(box, Qt::Key_Escape);
@@ -122,7 +123,8 @@ private slots:
         QCOMPARE(FromQString(QString::fromUtf8("Ж")), std::string("\xC6"));
         QCOMPARE(FromQString(QString::fromUtf8("é")), std::string("?"));
         std::string all;
-        for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+        for (int b = 1; b < 256; ++b)
+            all += static_cast<char>(b);
         QCOMPARE(FromQString(ToQString(all)), all);
     }
 };

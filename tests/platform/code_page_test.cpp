@@ -27,9 +27,9 @@ TEST(CodePage, CyrillicZheFromUtf8Is0xC6) {
 }
 
 TEST(CodePage, CharacterMissingFrom1251BecomesQuestionMark) {
-    EXPECT_EQ(ToAnsiThroughWide("\xC3\xA9"), "?");  // é
+    EXPECT_EQ(ToAnsiThroughWide("\xC3\xA9"), "?"); // é
     EXPECT_EQ(Utf8ToAnsi("caf\xC3\xA9!"), "caf?!");
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?");  // one emoji (a surrogate pair) is one "?"
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80"), "?"); // one emoji (a surrogate pair) is one "?"
 }
 
 TEST(CodePage, EveryByteSurvivesTheRoundTripThroughUtf8) {
@@ -80,14 +80,14 @@ TEST(CodePage, InputEndsAtTheFirstZeroByte) {
 
 TEST(CodePage, InvalidUtf8FailsWithEmptyOutput) {
     const char* invalid[] = {
-        "\x80",              // continuation without a lead byte
-        "a\xD0",             // truncated sequence
-        "\xC0\x80",          // overlong zero
-        "\xE0\x80\xAF",      // overlong "/"
-        "\xED\xA0\x80",      // a surrogate encoded
-        "\xF4\x90\x80\x80",  // above U+10FFFF
-        "\xFF",              // never valid
-        "\xD0\x41",          // lead byte followed by ASCII
+        "\x80",             // continuation without a lead byte
+        "a\xD0",            // truncated sequence
+        "\xC0\x80",         // overlong zero
+        "\xE0\x80\xAF",     // overlong "/"
+        "\xED\xA0\x80",     // a surrogate encoded
+        "\xF4\x90\x80\x80", // above U+10FFFF
+        "\xFF",             // never valid
+        "\xD0\x41",         // lead byte followed by ASCII
     };
     for (const char* text : invalid) {
         std::u16string wide = u"old";
@@ -138,7 +138,7 @@ TEST(CaseMapping, OtherBytesStayAsTheyAre) {
     EXPECT_EQ(UpperText(others), others);
     EXPECT_EQ(LowerText(others), others);
     EXPECT_EQ(UpperChar('\x98'), '\x98');
-    EXPECT_EQ(UpperChar('\xB5'), '\xB5');  // µ has no partner in 1251
+    EXPECT_EQ(UpperChar('\xB5'), '\xB5'); // µ has no partner in 1251
 }
 
 TEST(CaseMapping, EqualNoCaseIgnoresCaseAndTrailingBlanks) {

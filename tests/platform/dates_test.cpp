@@ -15,8 +15,8 @@ TEST(DayNumber, FixedPoints) {
 }
 
 TEST(DayNumber, LeapYears) {
-    EXPECT_EQ(DayNumber(2000, 2, 29), 72746);  // divisible by 400: leap
-    EXPECT_EQ(DayNumber(1900, 2, 29), kNoDate);  // divisible by 100 only: not leap
+    EXPECT_EQ(DayNumber(2000, 2, 29), 72746);   // divisible by 400: leap
+    EXPECT_EQ(DayNumber(1900, 2, 29), kNoDate); // divisible by 100 only: not leap
     EXPECT_EQ(DayNumber(1900, 3, 1) - DayNumber(1900, 2, 28), 1);
     EXPECT_EQ(DayNumber(2024, 3, 1) - DayNumber(2024, 2, 28), 2);
     EXPECT_EQ(DayNumber(2023, 3, 1) - DayNumber(2023, 2, 28), 1);
@@ -59,7 +59,7 @@ TEST(DayNumberFromUnixMillis, AroundTheEpoch) {
     EXPECT_EQ(DayNumberFromUnixMillis(0), 61730);
     EXPECT_EQ(DayNumberFromUnixMillis(86399999), 61730);
     EXPECT_EQ(DayNumberFromUnixMillis(86400000), 61731);
-    EXPECT_EQ(DayNumberFromUnixMillis(-1), 61729);  // floored, not truncated
+    EXPECT_EQ(DayNumberFromUnixMillis(-1), 61729); // floored, not truncated
     EXPECT_EQ(DayNumberFromUnixMillis(1710547200000.0), DayNumber(2024, 3, 16));
     EXPECT_EQ(DayNumberFromUnixMillis(0.0 / 0.0), kNoDate);
     EXPECT_EQ(DayNumberFromUnixMillis(1e300), kNoDate);
@@ -72,7 +72,7 @@ TEST(Clock, TodayAndTimeNowFollowTheLocalClock) {
     localtime_r(&now, &local);
     int32_t expected = DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
     int32_t today = Today();
-    EXPECT_TRUE(today == expected || today == expected + 1);  // midnight may pass in between
+    EXPECT_TRUE(today == expected || today == expected + 1); // midnight may pass in between
     int32_t time = TimeNow();
     EXPECT_GE(time, 1);
     EXPECT_LE(time, 24 * 360000 + 100);

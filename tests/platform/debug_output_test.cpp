@@ -54,8 +54,10 @@ TEST(DebugOutput, SafeFromManyThreads) {
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([t] {
-            for (int i = 0; i < 200; ++i) DebugOutput("thread " + std::to_string(t));
+            for (int i = 0; i < 200; ++i)
+                DebugOutput("thread " + std::to_string(t));
         });
-    for (auto& thread : threads) thread.join();
+    for (auto& thread : threads)
+        thread.join();
     EXPECT_EQ(capture.Lines().size(), 800u);
 }

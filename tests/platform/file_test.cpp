@@ -21,7 +21,9 @@ std::string Contents(const std::string& path) {
     return text.str();
 }
 
-void WriteText(File& file, std::string_view text) { ASSERT_TRUE(file.Write(text.data(), text.size())); }
+void WriteText(File& file, std::string_view text) {
+    ASSERT_TRUE(file.Write(text.data(), text.size()));
+}
 
 } // namespace
 
@@ -108,7 +110,8 @@ TEST(File, ClosedOrMovedFromFileRefusesWork) {
 TEST(File, NamesAre1251InsideAndUtf8OnDisk) {
     TempDir dir;
     File file;
-    ASSERT_TRUE(file.Open(dir.path() + "/"_ansi + "Отчёт.txt"_ansi, File::Access::Write, File::Disposition::CreateAlways));
+    ASSERT_TRUE(
+        file.Open(dir.path() + "/"_ansi + "Отчёт.txt"_ansi, File::Access::Write, File::Disposition::CreateAlways));
     file.Close();
     EXPECT_EQ(Contents(dir / "Отчёт.txt"), "");
     std::ifstream check(dir / "Отчёт.txt");

@@ -15,8 +15,7 @@ using kvilo::testing::TempDir;
 namespace {
 
 // Waits (up to ten seconds) until `predicate` holds.
-template <typename Predicate>
-bool WaitFor(Predicate predicate) {
+template <typename Predicate> bool WaitFor(Predicate predicate) {
     for (int i = 0; i < 1000; ++i) {
         if (predicate()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -49,7 +48,8 @@ public:
 TEST(Launcher, StartsAProgramWithoutWaitingAndLeavesNoZombie) {
     TempDir dir;
     std::string out = dir / "pid";
-    ASSERT_TRUE(CurrentLauncher().StartProgram("/bin/sh", {"-c", "echo $$ > " + out + ".tmp && mv " + out + ".tmp " + out}));
+    ASSERT_TRUE(
+        CurrentLauncher().StartProgram("/bin/sh", {"-c", "echo $$ > " + out + ".tmp && mv " + out + ".tmp " + out}));
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(out); }));
     std::string proc = "/proc/" + FirstLine(out);
     // Once the child ended, its process entry disappears only when somebody has collected it.

@@ -15,6 +15,6 @@ TEST(NewerSystem, Thresholds) {
 TEST(NewerSystem, ThisLinuxCountsAsNewer) {
     OsVersionItems items = CurrentOsVersionItems();
     EXPECT_TRUE(items.flag);
-    EXPECT_GE(items.number, 300);  // kernel 3.0 or later
+    EXPECT_GE(items.number, 300); // kernel 3.0 or later
     EXPECT_TRUE(IsNewerSystem());
 }

@@ -9,7 +9,7 @@ using namespace kvilo::platform;
 TEST(TextPicture, CutsToTheGivenLength) {
     EXPECT_EQ(FormatPicture("abcdef", "@s3"), "abc");
     EXPECT_EQ(FormatPicture("ab", "@s20"), "ab");
-    EXPECT_EQ(FormatPicture("abcdef", "S2"), "ab");  // case and "@" do not matter
+    EXPECT_EQ(FormatPicture("abcdef", "S2"), "ab"); // case and "@" do not matter
     EXPECT_EQ(FormatPicture(12345, "@s3"), "123");
     EXPECT_EQ(DeformatPicture("  text ", "@s10").text(), "  text ");
 }
@@ -20,15 +20,15 @@ TEST(NumberPicture, BlankAndZeroFill) {
     EXPECT_EQ(FormatPicture(42, "@n05"), "00042");
     EXPECT_EQ(FormatPicture(-42, "@n05"), "-0042");
     EXPECT_EQ(FormatPicture(-42, "@n5"), "  -42");
-    EXPECT_EQ(FormatPicture(1234567, "@n10"), "   1234567");  // no digit grouping
+    EXPECT_EQ(FormatPicture(1234567, "@n10"), "   1234567"); // no digit grouping
 }
 
 TEST(NumberPicture, DecimalPlacesRound) {
     EXPECT_EQ(FormatPicture(3.14159, "@n8.2"), "    3.14");
-    EXPECT_EQ(FormatPicture(2.5, "@n6.0"), "     2");  // to nearest, ties to even on the exact binary value
+    EXPECT_EQ(FormatPicture(2.5, "@n6.0"), "     2"); // to nearest, ties to even on the exact binary value
     EXPECT_EQ(FormatPicture(0.125, "@n6.3"), " 0.125");
-    EXPECT_EQ(FormatPicture(-0.001, "@n6.2"), "  0.00");  // never "-0.00"
-    EXPECT_EQ(FormatPicture("12.5", "@n6.1"), "  12.5");   // a numeric text is a number
+    EXPECT_EQ(FormatPicture(-0.001, "@n6.2"), "  0.00"); // never "-0.00"
+    EXPECT_EQ(FormatPicture("12.5", "@n6.1"), "  12.5"); // a numeric text is a number
 }
 
 TEST(NumberPicture, BlankWhenZero) {
@@ -81,8 +81,8 @@ TEST(DatePicture, Deformat) {
 }
 
 TEST(DatePicture, TextThatDoesNotMatchGivesZero) {
-    for (const char* text : {"", "29.02.1900", "32.01.2024", "07.13.2024", "07.03", "07.03.2024x", "a.b.c",
-                             "07..2024", "007.03.2024", "07.03.202"})
+    for (const char* text : {"", "29.02.1900", "32.01.2024", "07.13.2024", "07.03", "07.03.2024x", "a.b.c", "07..2024",
+                             "007.03.2024", "07.03.202"})
         EXPECT_EQ(DeformatPicture(text, "@d06.").integer(), 0) << text;
 }
 
@@ -113,8 +113,8 @@ TEST(PatternPicture, KeptAsText) {
 }
 
 TEST(UnknownPicture, FormatsThePlainValue) {
-    for (const char* picture : {"", "@", "@x12", "@n", "@n5.", "@n5.7", "@s", "@s5x", "@d9", "@d6.q", "@t9", "@e15",
-                                "@p", "@n5bb", "@k"}) {
+    for (const char* picture :
+         {"", "@", "@x12", "@n", "@n5.", "@n5.7", "@s", "@s5x", "@d9", "@d6.q", "@t9", "@e15", "@p", "@n5bb", "@k"}) {
         EXPECT_EQ(FormatPicture(42, picture), "42") << picture;
         EXPECT_EQ(FormatPicture("text", picture), "text") << picture;
         EXPECT_EQ(DeformatPicture("text", picture).text(), "text") << picture;

@@ -41,7 +41,7 @@ TEST(Base64Decode, FullAndShortGroups) {
     EXPECT_EQ(Base64Decode("TQ=="), "M");
     EXPECT_EQ(Base64Decode("TQ"), "M");
     EXPECT_EQ(Base64Decode("Zm9vYmFy"), "foobar");
-    EXPECT_EQ(Base64Decode("TWFu  "), "Man");  // trailing blanks of the input do not count
+    EXPECT_EQ(Base64Decode("TWFu  "), "Man"); // trailing blanks of the input do not count
     EXPECT_EQ(Base64Decode(""), "");
 }
 
@@ -52,7 +52,7 @@ TEST(Base64Decode, UrlSafeAndOlderAlphabets) {
 }
 
 TEST(Base64Decode, NeverRejectsAndNeverReadsPastTheEnd) {
-    EXPECT_EQ(Base64Decode("T"), std::string(1, '\x4C'));  // one character: its 6 bits, the rest zero
+    EXPECT_EQ(Base64Decode("T"), std::string(1, '\x4C')); // one character: its 6 bits, the rest zero
     EXPECT_EQ(Base64Decode("TWFuT"), std::string("Man") + '\x4C');
     EXPECT_EQ(Base64Decode("!!!!"), std::string(3, '\0'));
     EXPECT_EQ(Base64Decode("===="), std::string(1, '\0'));
@@ -65,8 +65,9 @@ TEST(Base64Decode, TrailingBlanksOfTheResultAreRemoved) {
 
 TEST(Base64, RoundTripOfEveryByte) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-    all += 'x';  // so that no trailing blank is trimmed
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    all += 'x'; // so that no trailing blank is trimmed
     for (size_t length = 0; length <= all.size(); length += 37) {
         std::string piece = all.substr(all.size() - length);
         EXPECT_EQ(Base64Decode(Base64Encode(piece)), piece);
@@ -78,7 +79,7 @@ TEST(UrlEncode, PlusFlagAndReservedBytes) {
     EXPECT_EQ(UrlEncode("a b&c", true), "a+b%26c");
     EXPECT_EQ(UrlEncode("AZaz09~._-", false), "AZaz09~._-");
     EXPECT_EQ(UrlEncode("a+b/c?d=e%", false), "a%2Bb%2Fc%3Fd%3De%25");
-    EXPECT_EQ(UrlEncode("abc   ", true), "abc");  // trailing blanks dropped
-    EXPECT_EQ(UrlEncode("\xC6", false), "%C6");   // 1251 letters are encoded byte by byte
+    EXPECT_EQ(UrlEncode("abc   ", true), "abc"); // trailing blanks dropped
+    EXPECT_EQ(UrlEncode("\xC6", false), "%C6");  // 1251 letters are encoded byte by byte
     EXPECT_EQ(UrlEncode("", false), "");
 }

@@ -16,7 +16,7 @@ TEST(FormatText, TextConversions) {
     EXPECT_EQ(FormatText("%z|", {"bad  "}), "bad  |");
     EXPECT_EQ(FormatText("%S", {"x  "}), "'x'");
     EXPECT_EQ(FormatText("%Z", {"x "}), "'x '");
-    EXPECT_EQ(FormatText("%c%C", {"abc", "\xE6"}), "a\xC6");  // ж upper-cased to Ж
+    EXPECT_EQ(FormatText("%c%C", {"abc", "\xE6"}), "a\xC6"); // ж upper-cased to Ж
     EXPECT_EQ(FormatText("%c.", {""}), ".");
 }
 
@@ -25,10 +25,12 @@ TEST(FormatText, ArgumentCountRules) {
     EXPECT_EQ(FormatText("%s and %s", {"x"}), "x and s");
     EXPECT_EQ(FormatText("%i %i", {1}), "1 i");
     std::vector<Variant> many;
-    for (int i = 1; i <= 25; ++i) many.emplace_back(i);
+    for (int i = 1; i <= 25; ++i)
+        many.emplace_back(i);
     std::string format;
-    for (int i = 0; i < 21; ++i) format += "%i,";
-    EXPECT_EQ(FormatText(format, many), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,i,");  // at most 20
+    for (int i = 0; i < 21; ++i)
+        format += "%i,";
+    EXPECT_EQ(FormatText(format, many), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,i,"); // at most 20
 }
 
 TEST(FormatText, PercentHandling) {
@@ -46,7 +48,7 @@ TEST(FormatText, Integers) {
     EXPECT_EQ(FormatText("%i", {7.9}), "7");
     EXPECT_EQ(FormatText("%i", {-7.9}), "-7");
     EXPECT_EQ(FormatText("%i", {" 12 "}), "12");
-    EXPECT_EQ(FormatText("%i", {4294967297LL}), "1");  // truncated to 32 bits
+    EXPECT_EQ(FormatText("%i", {4294967297LL}), "1"); // truncated to 32 bits
 }
 
 TEST(FormatText, Hex) {
@@ -76,7 +78,7 @@ TEST(FormatText, RealsDatesAndTimes) {
 TEST(FormatText, Pictures) {
     EXPECT_EQ(FormatText("%s@n5@|", {42}), "   42|");
     EXPECT_EQ(FormatText("%s@n5@|", {"42"}), "   42|");
-    EXPECT_EQ(FormatText("%b@n5@", {1}), "true@n5@");  // "b" takes no picture
+    EXPECT_EQ(FormatText("%b@n5@", {1}), "true@n5@"); // "b" takes no picture
     EXPECT_EQ(FormatText("%i@n05@", {42}), "00042");
     EXPECT_EQ(FormatText("%I@n3@", {5}), "+  5");
     EXPECT_EQ(FormatText("%f@n6.2@", {3.14159}), "  3.14");
@@ -88,10 +90,10 @@ TEST(FormatText, Pictures) {
 }
 
 TEST(FormatText, WhatIsNotAPicture) {
-    EXPECT_EQ(FormatText("%s@n@", {"x"}), "x@n@");    // body of one character
-    EXPECT_EQ(FormatText("%s@n5", {"x"}), "x@n5");    // no closing "@"
-    EXPECT_EQ(FormatText("%s@5@", {"x"}), "x@5@");    // fewer than six characters from the "%"
-    EXPECT_EQ(FormatText("%s@zz@", {"x"}), "x");      // well-formed but unknown: the plain value
+    EXPECT_EQ(FormatText("%s@n@", {"x"}), "x@n@"); // body of one character
+    EXPECT_EQ(FormatText("%s@n5", {"x"}), "x@n5"); // no closing "@"
+    EXPECT_EQ(FormatText("%s@5@", {"x"}), "x@5@"); // fewer than six characters from the "%"
+    EXPECT_EQ(FormatText("%s@zz@", {"x"}), "x");   // well-formed but unknown: the plain value
     EXPECT_EQ(FormatText("%s @n5@", {"x"}), "x @n5@");
 }
 
@@ -118,4 +120,10 @@ TEST(DebugTrace, FormatsTrimsAndStopsAtZero) {
     DebugTrace("%z", {std::string("cut \0here", 9)});
     DebugTrace("plain");
     EXPECT_EQ(capture.Lines(), (std::vector<std::string>{"[cJSON] bad", "tail", "cut", "plain"}));
+}
+
+TEST(FormatText, LastErrorIsTheCallersEvenAfterOtherConversions) {
+    std::string expected = strerror(EACCES);
+    errno = EACCES;
+    EXPECT_EQ(FormatText("%s %f %m", {"x", 1.5}), "x 1.5 " + expected);
 }

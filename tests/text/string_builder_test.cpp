@@ -31,7 +31,7 @@ TEST(TStringBuilder, GrowthIsTheShortfallPlusTheExtra) {
     builder.Cat(std::string(25, 'x'));
     EXPECT_EQ(builder.BlockSize(), 281);
     EXPECT_EQ(builder.Length(), 25);
-    builder.Cat(std::string(256, 'y'));  // 281 needed: fits exactly, no growth
+    builder.Cat(std::string(256, 'y')); // 281 needed: fits exactly, no growth
     EXPECT_EQ(builder.BlockSize(), 281);
     builder.Cat("z");
     EXPECT_EQ(builder.BlockSize(), 282 + 256);
