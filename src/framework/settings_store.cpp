@@ -45,6 +45,7 @@ SettingsStore::~SettingsStore() {
 
 void SettingsStore::Open(std::string_view fileOrKey, int32_t kind, uint32_t root) {
     std::lock_guard lock(mutex_);
+    CloseLocked();
     fileOrKey_ = std::string(fileOrKey);
     kind_ = kind;
     root_ = root;
@@ -61,6 +62,10 @@ void SettingsStore::Open(std::string_view fileOrKey, int32_t kind, uint32_t root
 
 void SettingsStore::Close() {
     std::lock_guard lock(mutex_);
+    CloseLocked();
+}
+
+void SettingsStore::CloseLocked() {
     if (!open_) return;
     WriteSectors();
     if (settings_) settings_->sync();

@@ -53,7 +53,7 @@ public:
 
     // `fileOrKey` is the INI file's path (kind 0) or the base key (kind 1), e.g. "SOFTWARE\Tarvelo\EGRUL":
     // its first part after "SOFTWARE\" is the organisation, the rest the application. Reads the stored
-    // sections list.
+    // sections list. A store that is open already is closed first.
     void Open(std::string_view fileOrKey, int32_t kind, uint32_t root = kRootCurrentUser);
     // Writes the sections list back and releases the store; afterwards Fetch gives defaults.
     void Close();
@@ -67,6 +67,7 @@ public:
     std::vector<SettingsSector> Sectors() const;
 
 private:
+    void CloseLocked();
     void NoteSector(std::string_view section, std::string_view entry, std::string_view action);
     void ReadSectors();
     void WriteSectors();

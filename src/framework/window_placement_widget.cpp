@@ -66,7 +66,9 @@ WindowPlacementKeeper::WindowPlacementKeeper(QWidget& window, std::string proced
 }
 
 bool WindowPlacementKeeper::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Close)
+    // A dialog that ends with accept() or reject() is hidden without a close event; a hide that the window
+    // system reports (minimizing) is spontaneous and is not a closing.
+    if (watched == window_ && event->type() == QEvent::Hide && !event->spontaneous())
         if (SettingsStore* store = CurrentSettingsStore()) SaveWidgetPlacement(*window_, *store, procedure_);
     return QObject::eventFilter(watched, event);
 }

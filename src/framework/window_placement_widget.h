@@ -29,7 +29,8 @@ bool RestoreWidgetPlacement(QWidget& window, const SettingsStore& store, std::st
 void SaveWidgetPlacement(const QWidget& window, SettingsStore& store, std::string_view section);
 
 // Restores a window's placement from the process's store when made and saves it when the window closes.
-// Does nothing while no store is installed. Owned by the window (a child QObject).
+// Does nothing while no store is installed. Make it once the window has its contents and size, before it
+// is shown; it is owned by the window (a child QObject).
 class WindowPlacementKeeper : public QObject {
 public:
     WindowPlacementKeeper(QWidget& window, std::string procedure);

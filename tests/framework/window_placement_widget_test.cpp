@@ -1,6 +1,7 @@
 // Saving and restoring real widgets' placements under the offscreen platform.
 #include "framework/window_placement_widget.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -104,6 +105,22 @@ private slots:
         QCOMPARE(store.Fetch("AskUpdate", "Width"), std::string("430"));
     }
 
+    void keeperSavesADialogEndedWithAccept() {
+        SettingsStore* previous = SetSettingsStore(&store);
+        {
+            QDialog dialog;
+            dialog.resize(250, 150);
+            new WindowPlacementKeeper(dialog, "AskColor");
+            dialog.move(33, 44);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.accept();
+        }
+        SetSettingsStore(previous);
+        QCOMPARE(store.Fetch("AskColor", "XPos"), std::string("33"));
+        QCOMPARE(store.Fetch("AskColor", "Height"), std::string("150"));
+    }
+
     void fixedSizeDialogKeepsNoSize() {
         QWidget dialog;
         dialog.setFixedSize(200, 100);
@@ -114,7 +131,10 @@ private slots:
     }
 
 private:
-    std::string IniPath() const { return QDir(folder.path()).filePath("placement.ini").toStdString(); }
+    // One file per test function, so that no test sees what another stored.
+    std::string IniPath() const {
+        return QDir(folder.path()).filePath(QString(QTest::currentTestFunction()) + ".ini").toStdString();
+    }
 
     QTemporaryDir folder;
     SettingsStore store;
