@@ -9,7 +9,7 @@
 namespace kvilo::listformat {
 
 // Parses a whole format text into items with every column's field number resolved. Returns false for any
-// text outside the language (then `items` is unspecified).
+// text outside the language (then `items` must not be used).
 bool ParseItems(std::string_view text, std::vector<Item>& items);
 
 // Appends the canonical text of `item`. `running` is the field the next column would show without "#n#";

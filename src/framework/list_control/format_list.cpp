@@ -8,7 +8,8 @@
 #include "framework/list_control/format_cell_delegate.h"
 #include "framework/list_control/format_table_model.h"
 #include "framework/list_control/group_header_view.h"
-#include "framework/list_control/list_conversions.h"
+#include "framework/list_control/list_colours.h"
+#include "framework/qt_text.h"
 
 namespace kvilo::framework {
 namespace {
@@ -53,6 +54,7 @@ FormatList::FormatList(QWidget* parent)
             [this](int logical, int, int size) { userResized(logical, size); });
     connect(header_, &QHeaderView::sectionPressed, this, [this](int logical) { clickedColumn_ = logical + 1; });
     connect(header_, &GroupHeaderView::rightButtonReleased, this, &FormatList::headerRightReleased);
+    connect(header_, &QHeaderView::sectionDoubleClicked, this, &FormatList::setupRequested);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() + 1 : 0); });
 }
@@ -81,6 +83,7 @@ void FormatList::setUpFrozenView() {
             [this](int logical, int, int size) { userResized(logical, size); });
     connect(frozenHeader_, &QHeaderView::sectionPressed, this, [this](int logical) { clickedColumn_ = logical + 1; });
     connect(frozenHeader_, &GroupHeaderView::rightButtonReleased, this, &FormatList::headerRightReleased);
+    connect(frozenHeader_, &QHeaderView::sectionDoubleClicked, this, &FormatList::setupRequested);
     connect(frozen_, &QTableView::doubleClicked, this, &QTableView::doubleClicked);
     connect(frozen_, &QTableView::activated, this, &QTableView::activated);
 }
@@ -182,7 +185,7 @@ int FormatList::pixelsToUnits(int pixels) const {
 }
 
 void FormatList::setListFont(std::string_view name, int pointSize, int charset) {
-    QFont font(ListText(name));
+    QFont font(ToQString(name));
     if (pointSize > 0) font.setPointSize(pointSize);
     setFont(font);
     charset_ = charset;
@@ -191,7 +194,7 @@ void FormatList::setListFont(std::string_view name, int pointSize, int charset) 
 }
 
 std::string FormatList::fontName() const {
-    return AnsiText(font().family());
+    return FromQString(font().family());
 }
 
 int FormatList::fontSize() const {
@@ -249,17 +252,17 @@ void FormatList::setWheelStep(int step) {
 }
 
 void FormatList::setTip(std::string_view tip) {
-    setToolTip(ListText(tip));
+    setToolTip(ToQString(tip));
 }
 
 std::string FormatList::tip() const {
-    return AnsiText(toolTip());
+    return FromQString(toolTip());
 }
 
 bool FormatList::setIconName(int index, std::string_view name) {
     if (index < 1 || index > kIconCount) return false;
     iconNames_[index - 1].assign(name);
-    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(ListText(name));
+    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(ToQString(name));
     viewport()->update();
     frozen_->viewport()->update();
     return true;
@@ -360,11 +363,19 @@ bool FormatList::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// A fixed column is always in sight: bringing it into view must not scroll the list sideways.
+// A fixed column is always in sight: bringing it into view must not scroll the list sideways. Any other
+// column is brought out from under the fixed ones, where the view alone would leave it hidden.
 void FormatList::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    const int sideways = horizontalScrollBar()->value();
+    QScrollBar* sideways = horizontalScrollBar();
+    const int before = sideways->value();
     QTableView::scrollTo(index, hint);
-    if (index.column() < frozenCount_) horizontalScrollBar()->setValue(sideways);
+    if (index.column() < frozenCount_) {
+        sideways->setValue(before);
+        return;
+    }
+    const int covered = frozen_->isVisible() ? frozen_->width() : 0;
+    const int left = visualRect(index).left();
+    if (left < covered) sideways->setValue(sideways->value() - (covered - left));
 }
 
 } // namespace kvilo::framework

@@ -85,6 +85,9 @@ public:
     int currentRowNumber() const;                        // from 1; 0 without a current row
     void setCurrentRowNumber(int row);
 
+    // Brings a cell into view without hiding it under the fixed columns.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
     // Dialog units and pixels of the list font.
     int unitsToPixels(int units) const;
     int pixelsToUnits(int pixels) const;
@@ -99,6 +102,7 @@ signals:
     void rowRightReleased(int row, int column); // row and column from 1, 0 when there is none
     void currentRowChanged(int row);            // from 1
     void formatChanged();                       // the user changed the format (a column width)
+    void setupRequested();                      // a double click on a column header: the list's settings
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -107,7 +111,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void setUpFrozenView();

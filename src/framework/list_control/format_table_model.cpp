@@ -1,6 +1,7 @@
 #include "framework/list_control/format_table_model.h"
 
-#include "framework/list_control/list_conversions.h"
+#include "framework/list_control/list_colours.h"
+#include "framework/qt_text.h"
 #include "platform/pictures.h"
 
 namespace kvilo::framework {
@@ -22,9 +23,12 @@ Qt::Alignment QtAlignment(listformat::Justify justify) {
 
 namespace {
 
-// A column's own colour, else the one its group gives its members.
-long Effective(long own, const Item& item, long listformat::Colours::*which) {
-    return own != listformat::kNoColour || !item.isGroup ? own : item.group.colours.*which;
+// The row's colour for the cell, else the column's own, else the one its group gives its members.
+QColor Effective(const listformat::Colours& cell, const Column& column, const Item& item,
+                 long listformat::Colours::*which) {
+    for (const listformat::Colours* c : {&cell, &column.colours, item.isGroup ? &item.group.colours : nullptr})
+        if (c && c->*which != listformat::kNoColour) return ListColour(c->*which);
+    return {};
 }
 
 } // namespace
@@ -63,15 +67,19 @@ int FormatTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant FormatTableModel::cellText(int row, const Column& column) const {
     const platform::Variant value = source_->field(row, column.field);
-    if (column.picture.empty()) return ListText(value.text());
-    return ListText(platform::FormatPicture(value, column.picture));
+    if (column.picture.empty()) return ToQString(value.text());
+    return ToQString(platform::FormatPicture(value, column.picture));
+}
+
+QColor FormatTableModel::colour(int row, const Column& column, const Item& item,
+                                long listformat::Colours::*which) const {
+    return Effective(source_->cellColours(row, column.field), column, item, which);
 }
 
 QVariant FormatTableModel::data(const QModelIndex& index, int role) const {
     const Column* column = format_->column(index.column() + 1);
     const Item* item = format_->itemOf(index.column() + 1);
     if (!column || !source_ || index.row() < 0 || index.row() >= source_->rowCount()) return {};
-    const listformat::Colours& own = column->colours;
     switch (role) {
     case Qt::DisplayRole:
         return cellText(index.row(), *column);
@@ -84,13 +92,13 @@ QVariant FormatTableModel::data(const QModelIndex& index, int role) const {
     case IndentRole:
         return column->alignment.indent;
     case Qt::ForegroundRole:
-        return ListColour(Effective(own.text, *item, &listformat::Colours::text));
+        return colour(index.row(), *column, *item, &listformat::Colours::text);
     case Qt::BackgroundRole:
-        return ListColour(Effective(own.background, *item, &listformat::Colours::background));
+        return colour(index.row(), *column, *item, &listformat::Colours::background);
     case SelectedForegroundRole:
-        return ListColour(Effective(own.selectedText, *item, &listformat::Colours::selectedText));
+        return colour(index.row(), *column, *item, &listformat::Colours::selectedText);
     case SelectedBackgroundRole:
-        return ListColour(Effective(own.selectedBackground, *item, &listformat::Colours::selectedBackground));
+        return colour(index.row(), *column, *item, &listformat::Colours::selectedBackground);
     case RightBorderRole:
         return column->rightBorder || (item->isGroup && item->group.rightBorder && column == &item->columns.back());
     case UnderlineRole:
@@ -107,7 +115,7 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || !column) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole:
-        return ListText(column->header);
+        return ToQString(column->header);
     case Qt::ForegroundRole:
         return ListColour(column->headerColour);
     case Qt::TextAlignmentRole:

@@ -41,6 +41,8 @@ public:
 
 private:
     QVariant cellText(int row, const listformat::Column& column) const;
+    QColor colour(int row, const listformat::Column& column, const listformat::Item& item,
+                  long listformat::Colours::*which) const;
 
     std::shared_ptr<const listformat::ListFormat> format_;
     const RowSource* source_ = nullptr;

@@ -5,7 +5,8 @@
 #include <QStyleOptionHeader>
 
 #include "framework/list_control/format_table_model.h"
-#include "framework/list_control/list_conversions.h"
+#include "framework/list_control/list_colours.h"
+#include "framework/qt_text.h"
 
 namespace kvilo::framework {
 
@@ -44,7 +45,7 @@ GroupHeaderView::Cell GroupHeaderView::groupCell(int logical) const {
     const listformat::Item& item = *format_->itemOf(column);
     const listformat::Decoration& g = item.group;
     const listformat::Alignment a = g.hasHeaderAlignment ? g.headerAlignment : item.columns.front().alignment;
-    return {groupRect(logical), ListText(g.header), ListColour(g.headerColour), QtAlignment(a.justify), a.indent};
+    return {groupRect(logical), ToQString(g.header), ListColour(g.headerColour), QtAlignment(a.justify), a.indent};
 }
 
 void GroupHeaderView::paintSection(QPainter* painter, const QRect& rect, int logical) const {

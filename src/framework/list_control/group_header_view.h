@@ -1,6 +1,8 @@
 #pragma once
 // The list's header line in two levels: a group's header spans its member columns above their own
-// headers, and a column outside any group takes the whole height.
+// headers, and a column outside any group takes the whole height. The group header always spans the
+// members that are visible; the group header width of the format is kept in the text for the dialogs
+// that compute it, but a header drawn wider or narrower than its members would only mislead.
 #include <QHeaderView>
 #include <memory>
 

@@ -1,6 +1,7 @@
 #pragma once
 // What a format-driven list shows: any record list offers its rows through this small interface, and the
 // list control picks the field of every column by the column's field number.
+#include "listformat/list_format.h"
 #include "platform/variant.h"
 
 namespace kvilo::framework {
@@ -14,6 +15,9 @@ public:
     virtual platform::Variant field(int row, int field) const = 0;
     // The entry of the list's icon list (1-30) shown before the value of the field, 0 for none.
     virtual int iconIndex(int /*row*/, int /*field*/) const { return 0; }
+    // Colours of one cell that override the column's (a row marked by its state, for example); kNoColour
+    // leaves the column's colour.
+    virtual listformat::Colours cellColours(int /*row*/, int /*field*/) const { return {}; }
 };
 
 } // namespace kvilo::framework
