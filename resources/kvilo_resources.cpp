@@ -2,4 +2,6 @@
 
 #include <QtCore/qglobal.h>
 
-void InitKviloResources() { Q_INIT_RESOURCE(kvilo); }
+void InitKviloResources() {
+    Q_INIT_RESOURCE(kvilo);
+}

@@ -59,7 +59,8 @@ framework::Message InformationMessage(std::string caption, std::string text) {
 } // namespace
 
 framework::Message BuildMismatchMessage() {
-    framework::Message message = InformationMessage("Нарушена целостность программы"_ansi, "У нас проблема !     ."_ansi);
+    framework::Message message =
+        InformationMessage("Нарушена целостность программы"_ansi, "У нас проблема !     ."_ansi);
     message.buttons = {"  &1. Переустановите программу ! ."_ansi};
     return message;
 }
@@ -81,7 +82,8 @@ framework::Message UnreadableVersionMessage() {
 
 framework::Message LibraryBuildMessage(std::string_view programPath, uint32_t expectedBuild,
                                        std::string_view libraryPath, std::string_view libraryBuildHex) {
-    std::string text = "Нарушена целостность библиотек программы !|Различные версии сборки EXE и DLL файлов программы.||"_ansi;
+    std::string text =
+        "Нарушена целостность библиотек программы !|Различные версии сборки EXE и DLL файлов программы.||"_ansi;
     text += programPath;
     text += "|Версия: 0x"_ansi + BuildHex(expectedBuild) + "  ( " + std::to_string(expectedBuild) + " )||";
     text += libraryPath;

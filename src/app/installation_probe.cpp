@@ -6,9 +6,13 @@
 
 namespace kvilo::app {
 
-std::string RunningInstallation::ProgramPath() { return platform::RunningProgramPath(); }
+std::string RunningInstallation::ProgramPath() {
+    return platform::RunningProgramPath();
+}
 
-uint32_t RunningInstallation::ProgramBuild() { return kProgramBuild; }
+uint32_t RunningInstallation::ProgramBuild() {
+    return kProgramBuild;
+}
 
 uint32_t RunningInstallation::CoreBuild(const std::string& programFolder) {
     platform::SharedLibrary core(programFolder + KVILO_CORE_LIBRARY);
@@ -33,6 +37,8 @@ std::vector<std::string> RunningInstallation::SystemLibraries() {
     return paths;
 }
 
-std::string RunningInstallation::DataFolder() { return platform::WorkingFolder(); }
+std::string RunningInstallation::DataFolder() {
+    return platform::WorkingFolder();
+}
 
 } // namespace kvilo::app

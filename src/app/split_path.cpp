@@ -17,7 +17,9 @@ std::string_view TrailingTrimmed(std::string_view text) {
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
-bool IsSeparator(char c) { return c == platform::kPathSeparator || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == platform::kPathSeparator || c == '\\';
+}
 
 } // namespace
 
@@ -32,10 +34,18 @@ std::string SplitPath(std::string_view path, int part) {
     if (dot == std::string_view::npos) dot = name.size();
     std::string_view result;
     switch (part) {
-    case 1: result = path.substr(0, driveLength); break;
-    case 2: result = path.substr(driveLength, nameStart - driveLength); break;
-    case 3: result = name.substr(0, dot); break;
-    default: result = name.substr(dot); break;
+    case 1:
+        result = path.substr(0, driveLength);
+        break;
+    case 2:
+        result = path.substr(driveLength, nameStart - driveLength);
+        break;
+    case 3:
+        result = name.substr(0, dot);
+        break;
+    default:
+        result = name.substr(dot);
+        break;
     }
     return std::string(TrailingTrimmed(result));
 }

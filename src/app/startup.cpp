@@ -15,12 +15,17 @@ bool CheckInstallation(InstallationProbe& probe, StartupServices& services, Vers
     std::string programPath = probe.ProgramPath();
     std::string programFolder = SplitPath(programPath, 1) + SplitPath(programPath, 2);
     uint32_t programBuild = probe.ProgramBuild();
+    std::vector<std::string> own = probe.OwnLibraries();
+    // A core library that is not there at all is named as missing, not taken for one of another build.
+    if (own.size() > kCoreLibraryRow && !platform::FileExists(programFolder + own[kCoreLibraryRow])) {
+        framework::ShowMessage(MissingCompanionMessage(programPath, programFolder + own[kCoreLibraryRow]));
+        return false;
+    }
     if (programBuild != probe.CoreBuild(programFolder)) {
         framework::ShowMessage(BuildMismatchMessage());
         return false;
     }
     CompanionCheck check(programPath, reader);
-    std::vector<std::string> own = probe.OwnLibraries();
     for (size_t i = 0; i < own.size(); ++i) {
         int64_t expected = i < kBuildCheckedLibraries ? programBuild : 0;
         if (check.CheckCompanionFile(programFolder + own[i], expected, false)) return false;
@@ -53,6 +58,8 @@ int RunProgram(InstallationProbe& probe, StartupServices& services, VersionInfoR
     return started ? 0 : 1;
 }
 
-const std::string& SettingsFilePath() { return settingsFilePath; }
+const std::string& SettingsFilePath() {
+    return settingsFilePath;
+}
 
 } // namespace kvilo::app

@@ -14,12 +14,13 @@ namespace kvilo::app {
 class InstallationProbe {
 public:
     virtual ~InstallationProbe() = default;
-    virtual std::string ProgramPath() = 0;                 // the running program's full path
-    virtual uint32_t ProgramBuild() = 0;                   // the build the program was made with
-    virtual uint32_t CoreBuild(const std::string& programFolder) = 0;  // what the core library reports; 0 when it cannot be loaded
-    virtual std::vector<std::string> OwnLibraries() = 0;   // file names of rows 1 to 5, in check order
-    virtual std::vector<std::string> SystemLibraries() = 0;  // full paths of rows 6 to 8, as the loader resolved them
-    virtual std::string DataFolder() = 0;                  // the folder for data files
+    virtual std::string ProgramPath() = 0; // the running program's full path
+    virtual uint32_t ProgramBuild() = 0;   // the build the program was made with
+    virtual uint32_t
+    CoreBuild(const std::string& programFolder) = 0;        // what the core library reports; 0 when it cannot be loaded
+    virtual std::vector<std::string> OwnLibraries() = 0;    // file names of rows 1 to 5, in check order
+    virtual std::vector<std::string> SystemLibraries() = 0; // full paths of rows 6 to 8, as the loader resolved them
+    virtual std::string DataFolder() = 0;                   // the folder for data files
 };
 
 // The services start-up sets up, runs and closes, in the order it calls them.
@@ -40,6 +41,8 @@ public:
 
 // The number of companion libraries that must carry the program's build (the three storage drivers).
 inline constexpr size_t kBuildCheckedLibraries = 3;
+// The row of the core library among the program's own libraries.
+inline constexpr size_t kCoreLibraryRow = 3;
 
 // Runs the start, the main window and the end. Returns the process exit code: 0 after the main window
 // closed, 1 when a check stopped the start.

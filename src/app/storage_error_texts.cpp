@@ -56,7 +56,8 @@ const std::pair<int32_t, const char*> kTexts[] = {
 
 std::vector<std::pair<int32_t, std::string>> StorageErrorTexts() {
     std::vector<std::pair<int32_t, std::string>> texts;
-    for (const auto& [code, text] : kTexts) texts.emplace_back(code, text);
+    for (const auto& [code, text] : kTexts)
+        texts.emplace_back(code, text);
     return texts;
 }
 

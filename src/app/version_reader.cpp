@@ -24,8 +24,7 @@ std::string KeyBytes() {
 
 std::optional<std::string> ReadWholeFile(std::string_view path) {
     platform::File file;
-    if (!file.Open(path, platform::File::Access::Read, platform::File::Disposition::OpenExisting))
-        return std::nullopt;
+    if (!file.Open(path, platform::File::Access::Read, platform::File::Disposition::OpenExisting)) return std::nullopt;
     std::string content;
     char chunk[65536];
     size_t read = 0;

@@ -63,9 +63,8 @@ std::vector<RegionEntry> ParseRegionList(std::string_view source) {
         size_t textEnd = source.find('|');
         if (textEnd == std::string_view::npos) break;
         size_t valueEnd = source.find('|', textEnd + 1);
-        std::string_view value = source.substr(textEnd + 1, valueEnd == std::string_view::npos
-                                                                 ? std::string_view::npos
-                                                                 : valueEnd - textEnd - 1);
+        std::string_view value = source.substr(
+            textEnd + 1, valueEnd == std::string_view::npos ? std::string_view::npos : valueEnd - textEnd - 1);
         RegionEntry entry{std::string(source.substr(0, textEnd)), 0};
         if (!ReadCode(value, entry.code)) break;
         entries.push_back(std::move(entry));

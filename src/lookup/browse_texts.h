@@ -6,12 +6,11 @@
 #include <string_view>
 #include <vector>
 
-
 namespace kvilo::lookup {
 
 struct RegionEntry {
-    std::string text;  // shown, e.g. "77. г. Москва"
-    uint8_t code = 0;  // stored in the region code, e.g. 77
+    std::string text; // shown, e.g. "77. г. Москва"
+    uint8_t code = 0; // stored in the region code, e.g. 77
 };
 
 // The region drop list's source text: 87 entries "shown text|#two-digit value|...".

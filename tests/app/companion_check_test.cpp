@@ -14,7 +14,7 @@ namespace {
 using namespace platform::literals;
 using framework::RecordingMessagePresenter;
 
-constexpr uint32_t kBuild4711 = 0x00011267;  // low 16 bits 4711, upper bits set
+constexpr uint32_t kBuild4711 = 0x00011267; // low 16 bits 4711, upper bits set
 
 class CompanionCheckTest : public ::testing::Test {
 protected:

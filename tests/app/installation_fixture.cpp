@@ -29,7 +29,8 @@ InstallationFixture::InstallationFixture() : root_(FreshFolder()) {
         std::filesystem::copy_file(source, Folder() / source.filename());
         ownLibraries_.push_back(source.filename().string());
     }
-    for (const char* name : kSystemLibraries) std::ofstream(root_ / "system" / name) << "library";
+    for (const char* name : kSystemLibraries)
+        std::ofstream(root_ / "system" / name) << "library";
 }
 
 InstallationFixture::~InstallationFixture() {
@@ -37,15 +38,21 @@ InstallationFixture::~InstallationFixture() {
     std::filesystem::remove_all(root_, ignored);
 }
 
-std::string InstallationFixture::LibraryPath(size_t row) const { return (Folder() / ownLibraries_[row]).string(); }
+std::string InstallationFixture::LibraryPath(size_t row) const {
+    return (Folder() / ownLibraries_[row]).string();
+}
 
 std::string InstallationFixture::SystemLibraryPath(size_t row) const {
     return (root_ / "system" / kSystemLibraries[row]).string();
 }
 
-void InstallationFixture::RemoveDataFolder() { std::filesystem::remove_all(root_ / "data"); }
+void InstallationFixture::RemoveDataFolder() {
+    std::filesystem::remove_all(root_ / "data");
+}
 
-std::string InstallationFixture::ProgramPath() { return (Folder() / "kvilo").string(); }
+std::string InstallationFixture::ProgramPath() {
+    return (Folder() / "kvilo").string();
+}
 
 uint32_t InstallationFixture::CoreBuild(const std::string& programFolder) {
     coreFolderSeen = programFolder;

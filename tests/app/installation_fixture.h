@@ -17,8 +17,8 @@ public:
     ~InstallationFixture() override;
 
     std::filesystem::path Folder() const { return root_ / "program"; }
-    std::string LibraryPath(size_t row) const;   // rows 0..4 of the own libraries
-    std::string SystemLibraryPath(size_t row) const;  // rows 0..2 of the system libraries
+    std::string LibraryPath(size_t row) const;       // rows 0..4 of the own libraries
+    std::string SystemLibraryPath(size_t row) const; // rows 0..2 of the system libraries
     void RemoveDataFolder();
 
     std::string ProgramPath() override;

@@ -37,9 +37,7 @@ public:
     void SaveListFormats() override { calls.push_back("save formats"); }
     void CloseSettingsStore() override { calls.push_back("close store"); }
 
-    bool Called(const std::string& name) const {
-        return std::find(calls.begin(), calls.end(), name) != calls.end();
-    }
+    bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
 
     std::vector<std::string> calls;
     int32_t shownBuildDate = 0;
@@ -60,8 +58,7 @@ protected:
 TEST_F(StartupTest, AWholeInstallationRunsTheMainWindowWithTheBuildDate) {
     EXPECT_EQ(Run(), 0);
     std::vector<std::string> expected = kSetUp;
-    expected.insert(expected.end(),
-                    {"error texts", "settings file", "main window", "save formats", "close store"});
+    expected.insert(expected.end(), {"error texts", "settings file", "main window", "save formats", "close store"});
     EXPECT_EQ(services.calls, expected);
     EXPECT_EQ(services.shownBuildDate, platform::DayNumber(2024, 3, 16));
     EXPECT_EQ(SettingsFilePath(), "/data/Tarvelo/Egrul/lf.dat");
@@ -90,7 +87,7 @@ TEST_F(StartupTest, ACoreLibraryOfAnotherBuildStopsWithTheIntegrityMessage) {
 }
 
 TEST_F(StartupTest, AMissingCompanionLibraryIsNamedAndEndsBeforeAnyWindow) {
-    std::string missing = installation.LibraryPath(3);
+    std::string missing = installation.LibraryPath(4);
     std::filesystem::remove(missing);
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -98,6 +95,18 @@ TEST_F(StartupTest, AMissingCompanionLibraryIsNamedAndEndsBeforeAnyWindow) {
     EXPECT_NE(messages.messages[0].text.find("Нет файла: "_ansi + name + "||"), std::string::npos);
     ExpectStoppedBeforeAnyWindow(services);
     EXPECT_FALSE(services.Called("error texts"));
+}
+
+TEST_F(StartupTest, AMissingCoreLibraryIsNamedRatherThanTakenForAnotherBuild) {
+    std::string missing = installation.LibraryPath(kCoreLibraryRow);
+    std::filesystem::remove(missing);
+    installation.coreBuild = 0;  // what loading a missing library reports
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "У нас проблема"_ansi);
+    std::string name = std::filesystem::path(missing).filename().string();
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: "_ansi + name + "||"), std::string::npos);
+    ExpectStoppedBeforeAnyWindow(services);
 }
 
 TEST_F(StartupTest, AStorageLibraryOfAnotherBuildShowsBothBuilds) {

@@ -15,7 +15,8 @@ TEST(StorageErrorTexts, TheTableHoldsFortyCodesInAscendingOrder) {
     EXPECT_EQ(texts.front(), std::make_pair(int32_t{2}, std::string("Файл не найден"_ansi)));
     EXPECT_EQ(texts[35], std::make_pair(int32_t{88}, std::string("Длина ключа(индекса) превышает 245"_ansi)));
     EXPECT_EQ(texts.back(), std::make_pair(int32_t{801}, std::string("Не найдена переменная"_ansi)));
-    for (size_t i = 1; i < texts.size(); ++i) EXPECT_LT(texts[i - 1].first, texts[i].first);
+    for (size_t i = 1; i < texts.size(); ++i)
+        EXPECT_LT(texts[i - 1].first, texts[i].first);
 }
 
 TEST(LocaleTexts, InstallsMonthNamesAndButtonCaptionsInOrder) {

@@ -14,7 +14,8 @@ void DrawPage(QPainter& painter) {
     painter.setBrush(QColor(0xFF, 0xFF, 0xFF));
     painter.drawRoundedRect(QRectF(6, 6, 30, 38), 3, 3);
     painter.setPen(QPen(QColor(0x72, 0x9F, 0xCF), 2));
-    for (int y = 14; y <= 34; y += 6) painter.drawLine(12, y, 30, y);
+    for (int y = 14; y <= 34; y += 6)
+        painter.drawLine(12, y, 30, y);
 }
 
 void DrawGlass(QPainter& painter) {

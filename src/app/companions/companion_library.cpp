@@ -12,7 +12,11 @@
 KVILO_VERSION_RESOURCE(KVILO_VERSION_MAJOR, KVILO_VERSION_MINOR, KVILO_VERSION_PATCH, KVILO_BUILD_NUMBER);
 
 // The role this file plays in the installation (for diagnostics).
-extern "C" __attribute__((visibility("default"))) const char* KviloCompanionRole() { return KVILO_COMPANION_ROLE; }
+extern "C" __attribute__((visibility("default"))) const char* KviloCompanionRole() {
+    return KVILO_COMPANION_ROLE;
+}
 
 // The build this library was made with; start-up compares it with the program's own build.
-extern "C" __attribute__((visibility("default"))) uint32_t KviloCoreBuildNumber() { return KVILO_BUILD_NUMBER; }
+extern "C" __attribute__((visibility("default"))) uint32_t KviloCoreBuildNumber() {
+    return KVILO_BUILD_NUMBER;
+}

@@ -45,6 +45,8 @@ SharedLibrary::~SharedLibrary() {
     if (handle_) dlclose(handle_);
 }
 
-void* SharedLibrary::Symbol(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }
+void* SharedLibrary::Symbol(const char* name) const {
+    return handle_ ? dlsym(handle_, name) : nullptr;
+}
 
 } // namespace kvilo::platform

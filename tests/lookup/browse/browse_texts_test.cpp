@@ -47,11 +47,13 @@ TEST(VersionText, ShowsTheBuildDateAsDayMonthYear) {
 
 TEST(MapArguments, CaptionIsOneInTenThenNameAndAddressInTwoHundred) {
     ASSERT_TRUE(HasLocation("55.757", "37.615"));
-    MapArguments arguments = MapArgumentsOf("  ООО Альфа  "_ansi, " г Москва, ул Тверская, д 1 "_ansi, "37.615", "55.757");
+    MapArguments arguments =
+        MapArgumentsOf("  ООО Альфа  "_ansi, " г Москва, ул Тверская, д 1 "_ansi, "37.615", "55.757");
     ASSERT_EQ(arguments.caption.size(), 210u);
     EXPECT_EQ(arguments.caption.substr(0, 10), "1         ");
     EXPECT_EQ(arguments.caption.substr(10, 40), "ООО Альфа, г Москва, ул Тверская, д 1   "_ansi);
-    EXPECT_EQ(arguments.caption.find_last_not_of(' '), 10 + std::string("ООО Альфа, г Москва, ул Тверская, д 1"_ansi).size() - 1);
+    EXPECT_EQ(arguments.caption.find_last_not_of(' '),
+              10 + std::string("ООО Альфа, г Москва, ул Тверская, д 1"_ansi).size() - 1);
     EXPECT_EQ(arguments.longitude, "37.615");
     EXPECT_EQ(arguments.latitude, "55.757");
 }
