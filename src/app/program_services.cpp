@@ -13,7 +13,7 @@
 namespace kvilo::app {
 
 // The window font and size every window inherits unless its own layout says otherwise. Qt's fonts are
-// Unicode, so the Russian character set of the specified font settings needs no setting of its own.
+// Unicode, so the Russian character set that Windows fonts are given needs no setting of its own.
 constexpr int kDefaultFontPoints = 11;
 
 ProgramServices::ProgramServices() : previousPresenter_(framework::SetMessagePresenter(&presenter_)) {}
