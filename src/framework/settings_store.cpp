@@ -58,6 +58,7 @@ void SettingsStore::Open(std::string_view fileOrKey, int32_t kind, uint32_t root
         settings_.reset();
     open_ = true;
     ReadSectors();
+    sectorsChanged_ = false;
 }
 
 void SettingsStore::Close() {
@@ -67,7 +68,9 @@ void SettingsStore::Close() {
 
 void SettingsStore::CloseLocked() {
     if (!open_) return;
-    WriteSectors();
+    // A run that changed nothing must leave the settings file as it found it (or not create it at all).
+    if (sectorsChanged_) WriteSectors();
+    sectorsChanged_ = false;
     if (settings_) settings_->sync();
     settings_.reset();
     sectors_.clear();
@@ -93,6 +96,7 @@ void SettingsStore::Update(std::string_view section, std::string_view entry, std
     if (!settings_) return;
     settings_->setValue(SettingsKey(section, entry), ToQString(value));
     NoteSector(section, entry, "Update");
+    sectorsChanged_ = true;
 }
 
 void SettingsStore::Delete(std::string_view section, std::string_view entry) {
@@ -100,6 +104,7 @@ void SettingsStore::Delete(std::string_view section, std::string_view entry) {
     if (!settings_) return;
     settings_->remove(SettingsKey(section, entry));
     NoteSector(section, entry, "Delete");
+    sectorsChanged_ = true;
 }
 
 std::vector<SettingsSector> SettingsStore::Sectors() const {

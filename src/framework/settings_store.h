@@ -78,6 +78,7 @@ private:
     std::string fileOrKey_;
     uint32_t root_ = kRootCurrentUser;
     std::vector<SettingsSector> sectors_;
+    bool sectorsChanged_ = false;
     bool open_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <thread>
@@ -32,6 +33,13 @@ TEST_F(SettingsStoreTest, ValuesRoundTripAcrossCloseAndOpen) {
     store.Open(IniPath(), kSettingsIniFile);
     EXPECT_EQ(store.Fetch("Browse_EGRUL", "Caption"), "Запрос выписки, ЕГРЮЛ"_ansi);
     EXPECT_EQ(RawIni().value("Browse_EGRUL/Caption").toString(), QString::fromUtf8("Запрос выписки, ЕГРЮЛ"));
+}
+
+TEST_F(SettingsStoreTest, OpenAndCloseWithoutChangesCreatesNoFile) {
+    store.Open(IniPath(), kSettingsIniFile);
+    EXPECT_EQ(store.Fetch("Browse_EGRUL", "X", "none"), "none");
+    store.Close();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(IniPath())));
 }
 
 TEST_F(SettingsStoreTest, MissingOrEmptyValuesGiveTheDefault) {
