@@ -6,6 +6,7 @@
 #include "platform/file.h"
 #include "platform/pictures.h"
 #include "text/encoders.h"
+#include "json/rule_set.h"
 
 namespace kvilo::json {
 
@@ -13,6 +14,14 @@ namespace {
 
 constexpr int32_t kMaxFields = 99999;
 constexpr size_t kMaxArrayText = 256;
+
+// The engine's calls with the rules already parsed; nested groups and elements share the caller's rules.
+bool LoadRecord(const TJsonNode* node, RecordView record, const RuleSet& rules);
+bool LoadObject(const TJsonNode* node, RecordView record, const RuleSet& rules);
+bool LoadList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, const RuleSet& rules);
+JsonTree WriteRecord(RecordView record, const RuleSet& rules, bool lowerCase);
+JsonTree WriteList(RecordList* list, const RuleSet& rules, bool lowerCase);
+JsonTree WriteScalarArray(RecordList* list, int32_t fieldNumber, const RuleSet& rules, bool lowerCase);
 
 std::string_view JsonNameOf(const TFieldRule& rule, std::string_view normalisedName) {
     const std::string_view jsonName = TrimRight(rule.JSONNAME.View());
@@ -65,27 +74,46 @@ void AssignMember(const TJsonNode& member, RecordView record, int32_t index, con
     record.SetValue(index, Transform(rule, fieldName, MemberValue(member, rule.ISBASE64 != 0)));
 }
 
-// Loads one member into the first field whose JSON name matches it.
-void LoadMember(const TJsonNode& member, RecordView record, FieldRuleList& rules, std::string_view rulesText) {
+// Loads a member into the field whose JSON name it matches; false when the field cannot take it.
+bool LoadField(const TJsonNode& member, RecordView record, int32_t index, const TFieldRule& rule,
+               std::string_view fieldName, const RuleSet& rules) {
+    if (member.Kind() == kJsonObject) {
+        // An object has no value for a plain field: loading it there would only blank a field that a
+        // sibling group may already have filled ("name" of a party after "management"."name").
+        if (!record.IsGroup(index)) return false;
+        LoadObject(&member, record.Group(index), rules);
+        return true;
+    }
+    if (member.Kind() == kJsonArray && rule.INSTANCE != 0) {
+        if (RecordList* list = ResolveList(rule.INSTANCE)) LoadList(&member, *list, rule.FIELDNUMBER, rules);
+        return true;
+    }
+    AssignMember(member, record, index, rule, fieldName);
+    return true;
+}
+
+// Loads one member into the first field whose JSON name matches it and that can take it.
+void LoadMember(const TJsonNode& member, RecordView record, const RuleSet& rules, RuleCursor& cursor) {
     const std::string_view memberName = member.NAME.View();
+    if (!rules.HasHelpers()) {
+        // Without helpers a field's rule depends on its name alone, so the layout's precomputed index
+        // answers at once.
+        const LayoutRules& layout = rules.RulesOf(record);
+        const auto fields = layout.fieldsByJsonName.find(MemberKey(memberName));
+        if (fields == layout.fieldsByJsonName.end()) return;
+        for (int32_t index : fields->second) {
+            const auto slot = static_cast<size_t>(index - 1);
+            if (LoadField(member, record, index, rules.RuleAt(layout.ruleIndex[slot]), layout.fieldNames[slot], rules))
+                return;
+        }
+        return;
+    }
+    // A helper may change each selected rule, and is told of every selection: select field by field.
     for (int32_t index = 1; record.HasField(index); ++index) {
         const std::string fieldName = NormalisedFieldName(record.FieldName(index), false);
-        FindRule(rules, fieldName);
-        const TFieldRule& rule = rules.BufferRecord();
+        const TFieldRule& rule = cursor.Select(fieldName);
         if (!platform::EqualNoCase(JsonNameOf(rule, fieldName), memberName)) continue;
-        if (member.Kind() == kJsonObject) {
-            // An object has no value for a plain field: loading it there would only blank a field that a
-            // sibling group may already have filled ("name" of a party after "management"."name").
-            if (!record.IsGroup(index)) continue;
-            JsonToRecord(&member, record.Group(index), rulesText);
-            return;
-        }
-        if (member.Kind() == kJsonArray && rule.INSTANCE != 0) {
-            if (RecordList* list = ResolveList(rule.INSTANCE)) JsonToList(&member, *list, rule.FIELDNUMBER, rulesText);
-            return;
-        }
-        AssignMember(member, record, index, rule, fieldName);
-        return;
+        if (LoadField(member, record, index, rule, fieldName, rules)) return;
     }
 }
 
@@ -132,7 +160,7 @@ void AddMember(TJsonNode* object, std::string_view name, TJsonNode* item) {
 }
 
 TJsonNode* ArrayField(RecordView record, int32_t index, const TFieldRule& rule, std::string_view fieldName,
-                      std::string_view rulesText, bool lowerCase) {
+                      const RuleSet& rules, bool lowerCase) {
     int32_t count = record.ElementCount(index);
     if (rule.ARRAYSIZE > 0 && rule.ARRAYSIZE < count) count = rule.ARRAYSIZE;
     TJsonNode* array = CreateArray();
@@ -140,7 +168,7 @@ TJsonNode* ArrayField(RecordView record, int32_t index, const TFieldRule& rule, 
     for (int32_t element = 1; array != nullptr && element <= count; ++element) {
         TJsonNode* item;
         if (record.IsGroup(index)) {
-            item = RecordToJson(record.Group(index, element), rulesText, lowerCase).release();
+            item = WriteRecord(record.Group(index, element), rules, lowerCase).release();
         } else if (!record.IsText(index)) {
             item = CreateNumber(Transform(rule, fieldName, record.Value(index, element)).real());
         } else {
@@ -153,10 +181,10 @@ TJsonNode* ArrayField(RecordView record, int32_t index, const TFieldRule& rule, 
     return array;
 }
 
-TJsonNode* ListField(uint32_t handle, const TFieldRule& rule, std::string_view rulesText, bool lowerCase) {
+TJsonNode* ListField(uint32_t handle, const TFieldRule& rule, const RuleSet& rules, bool lowerCase) {
     RecordList* list = ResolveList(handle);
-    JsonTree array = rule.FIELDNUMBER != 0 ? ListToScalarArray(list, rule.FIELDNUMBER, rulesText, lowerCase)
-                                           : ListToJson(list, rulesText, lowerCase);
+    JsonTree array = rule.FIELDNUMBER != 0 ? WriteScalarArray(list, rule.FIELDNUMBER, rules, lowerCase)
+                                           : WriteList(list, rules, lowerCase);
     if (rule.IGNOREEMPTYARRAY != 0 && array && array->CHILD == nullptr) return nullptr;
     return array.release();
 }
@@ -172,25 +200,25 @@ TJsonNode* ScalarField(const Variant& value, const TFieldRule& rule) {
     return ScalarNode(value, rule);
 }
 
-} // namespace
-
-bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText) {
-    if (!IsObject(node) || !record.IsValid()) return false;
-    record.Clear();
-    if (node->CHILD == nullptr) return true;
-    FieldRuleList rules;
-    ParseFieldRules(rulesText, rules);
+bool LoadRecord(const TJsonNode* node, RecordView record, const RuleSet& rules) {
+    RuleCursor cursor(rules);
     for (const TJsonNode* member = node->CHILD; member != nullptr; member = member->NEXT)
-        if (!TrimRight(member->NAME.View()).empty()) LoadMember(*member, record, rules, rulesText);
+        if (!TrimRight(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
     return true;
 }
 
-bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {
-    if (!IsArray(node)) return false;
-    if (node->CHILD == nullptr) return true;
-    FieldRuleList rules;
-    ParseFieldRules(rulesText, rules);
-    RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
+// An object whose members go into the record; false (record untouched) for anything else.
+bool LoadObject(const TJsonNode* node, RecordView record, const RuleSet& rules) {
+    if (!IsObject(node) || !record.IsValid()) return false;
+    record.Clear();
+    return LoadRecord(node, record, rules);
+}
+
+bool LoadList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, const RuleSet& rules) {
+    // Each call's helper gets a list of its own, as a freshly parsed one, to look at or change.
+    FieldRuleList helperRules;
+    RuleHelper* helper = ResolveRuleHelper(rules.InitialSelection().RULEHELPER);
+    if (helper != nullptr) rules.CopyTo(helperRules);
     const int32_t total = helper != nullptr ? GetSize(node) : 0;
     if (fieldNumber == 0) fieldNumber = 1;
     int32_t index = 0;
@@ -198,44 +226,42 @@ bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, st
         ++index;
         RecordView buffer = list.Buffer();
         if (element->Kind() == kJsonObject) {
-            if (JsonToRecord(element, buffer, rulesText)) list.Add();
+            if (LoadObject(element, buffer, rules)) list.Add();
         } else if (buffer.HasField(fieldNumber)) {
             // A fresh buffer for each scalar, so that no field of the previous record is carried over.
             buffer.Clear();
             buffer.SetValue(fieldNumber, MemberValue(*element, false));
             list.Add();
         }
-        if (helper != nullptr && !helper->OnItem(total, index, node, rules, list.Handle())) break;
+        if (helper != nullptr && !helper->OnItem(total, index, node, helperRules, list.Handle())) break;
     }
     return true;
 }
 
-JsonTree RecordToJson(RecordView record, std::string_view rulesText, bool lowerCase) {
-    FieldRuleList rules;
-    ParseFieldRules(rulesText, rules);
+JsonTree WriteRecord(RecordView record, const RuleSet& rules, bool lowerCase) {
+    RuleCursor cursor(rules);
     JsonTree object(CreateObject());
     if (!object) return object;
     for (int32_t index = 1; index <= kMaxFields && record.HasField(index); ++index) {
         const std::string_view declared = record.FieldName(index);
         if (TrimRight(declared).empty()) continue;
         const std::string fieldName = NormalisedFieldName(declared, lowerCase);
-        FindRule(rules, fieldName);
-        const TFieldRule rule = rules.BufferRecord();
+        const TFieldRule& rule = cursor.Select(fieldName);
         const std::string jsonName(JsonNameOf(rule, fieldName));
         if (rule.IGNORE == 1) continue;
         const bool group = record.IsGroup(index);
         if (record.ElementCount(index) > 1) {
-            AddMember(object.get(), jsonName, ArrayField(record, index, rule, fieldName, rulesText, lowerCase));
+            AddMember(object.get(), jsonName, ArrayField(record, index, rule, fieldName, rules, lowerCase));
         } else if (rule.ISQUEUE != 0) {
             const auto handle = static_cast<uint32_t>(ClampedInteger(record.Value(index + 1), 0, UINT32_MAX));
-            AddMember(object.get(), jsonName, ListField(handle, rule, rulesText, lowerCase));
+            AddMember(object.get(), jsonName, ListField(handle, rule, rules, lowerCase));
             ++index;
         } else if (group) {
-            JsonTree members = RecordToJson(record.Group(index), rulesText, lowerCase);
+            JsonTree members = WriteRecord(record.Group(index), rules, lowerCase);
             if (!(rule.IGNOREEMPTYOBJECT != 0 && members && members->CHILD == nullptr))
                 AddMember(object.get(), jsonName, members.release());
         } else if (rule.INSTANCE != 0) {
-            AddMember(object.get(), jsonName, ListField(rule.INSTANCE, rule, rulesText, lowerCase));
+            AddMember(object.get(), jsonName, ListField(rule.INSTANCE, rule, rules, lowerCase));
         } else {
             const Variant value = Base64IfAsked(rule, Transform(rule, fieldName, record.Value(index)));
             AddMember(object.get(), jsonName, ScalarField(value, rule));
@@ -246,30 +272,31 @@ JsonTree RecordToJson(RecordView record, std::string_view rulesText, bool lowerC
     return object;
 }
 
-JsonTree ListToJson(RecordList* list, std::string_view rulesText, bool lowerCase) {
+JsonTree WriteList(RecordList* list, const RuleSet& rules, bool lowerCase) {
     JsonTree array(CreateArray());
     if (!array || list == nullptr) return array;
-    FieldRuleList rules;
-    ParseFieldRules(rulesText, rules);
-    RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
+    FieldRuleList helperRules;
+    RuleHelper* helper = ResolveRuleHelper(rules.InitialSelection().RULEHELPER);
+    if (helper != nullptr) rules.CopyTo(helperRules);
     TJsonNode* last = nullptr;
     const int32_t count = list->Count();
     for (int32_t index = 1; index <= count && list->Get(index); ++index) {
-        TJsonNode* item = RecordToJson(list->Buffer(), rulesText, lowerCase).release();
+        TJsonNode* item = WriteRecord(list->Buffer(), rules, lowerCase).release();
         if (item != nullptr) {
             LinkAfter(array.get(), last, item);
             last = item;
         }
-        if (helper != nullptr && !helper->OnItem(count, index, array.get(), rules, list->Handle())) break;
+        if (helper != nullptr && !helper->OnItem(count, index, array.get(), helperRules, list->Handle())) break;
     }
     return array;
 }
 
-JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_view rulesText, bool lowerCase) {
+JsonTree WriteScalarArray(RecordList* list, int32_t fieldNumber, const RuleSet& ruleSet, bool lowerCase) {
     JsonTree array(CreateArray());
     if (!array || list == nullptr) return array;
+    // One selection per call: the list itself serves, as its helper may look at it after that selection.
     FieldRuleList rules;
-    ParseFieldRules(rulesText, rules);
+    ruleSet.CopyTo(rules);
     RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
     const std::string fieldName = NormalisedFieldName(list->Buffer().FieldName(fieldNumber), lowerCase);
     FindRule(rules, fieldName);
@@ -287,6 +314,41 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
         if (helper != nullptr && !helper->OnItem(count, index, array.get(), rules, list->Handle())) break;
     }
     return array;
+}
+
+} // namespace
+
+bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText) {
+    if (!IsObject(node) || !record.IsValid()) return false;
+    record.Clear();
+    if (node->CHILD == nullptr) return true;
+    const RuleSet rules(rulesText);
+    return LoadRecord(node, record, rules);
+}
+
+bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {
+    if (!IsArray(node)) return false;
+    if (node->CHILD == nullptr) return true;
+    const RuleSet rules(rulesText);
+    return LoadList(node, list, fieldNumber, rules);
+}
+
+JsonTree RecordToJson(RecordView record, std::string_view rulesText, bool lowerCase) {
+    const RuleSet rules(rulesText);
+    return WriteRecord(record, rules, lowerCase);
+}
+
+JsonTree ListToJson(RecordList* list, std::string_view rulesText, bool lowerCase) {
+    // The rules text is read only when there is a list to write, so a blank answer writes no trace.
+    if (list == nullptr) return JsonTree(CreateArray());
+    const RuleSet rules(rulesText);
+    return WriteList(list, rules, lowerCase);
+}
+
+JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_view rulesText, bool lowerCase) {
+    if (list == nullptr) return JsonTree(CreateArray());
+    const RuleSet rules(rulesText);
+    return WriteScalarArray(list, fieldNumber, rules, lowerCase);
 }
 
 std::string ReadWholeFile(std::string_view fileName) {

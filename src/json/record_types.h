@@ -30,7 +30,8 @@ template <size_t N> struct FixedText {
     // Copies at most N bytes and pads the rest with blanks.
     void Assign(std::string_view text) {
         const size_t count = std::min(N, text.size());
-        std::memcpy(bytes.data(), text.data(), count);
+        // An empty view may have no data at all, and memcpy must never be given a null source.
+        if (count > 0) std::memcpy(bytes.data(), text.data(), count);
         std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(count), bytes.end(), ' ');
     }
     // The text without its padding.
@@ -58,7 +59,7 @@ template <size_t N> struct ZText {
     // Copies at most N bytes (up to a zero byte in `text`) and zeroes the rest.
     void Assign(std::string_view text) {
         const size_t count = std::min({N, text.size(), text.find('\0')});
-        std::memcpy(bytes.data(), text.data(), count);
+        if (count > 0) std::memcpy(bytes.data(), text.data(), count);
         std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(count), bytes.end(), '\0');
     }
     std::string_view View() const { return {bytes.data(), std::strlen(bytes.data())}; }
