@@ -1,0 +1,256 @@
+// TXlsxWriterClass: the workbook, its sheets and page setup, closing and releasing.
+#include "xlsx/xlsx_writer.h"
+
+#include <array>
+
+#include "platform/dates.h"
+#include "platform/os_text.h"
+#include "platform/special_folders.h"
+#include "platform/temp_names.h"
+#include "xlsx/xlsx_header_images.h"
+#include "xlsx/xlsx_text.h"
+
+namespace kvilo::xlsx {
+
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+constexpr size_t kMaxPropertyLength = 255;
+constexpr size_t kMaxImageNameLength = 260;
+constexpr size_t kTemporaryImageNameLength = 36;
+constexpr uint8_t kPaperA4 = 9;
+constexpr double kTitledSheetMarginCm = 0.8;
+constexpr int64_t kSecondsPerDay = 86400;
+
+double ToInches(std::optional<double> centimetres) {
+    return centimetres ? *centimetres / kCentimetresPerInch : -1; // -1: the library's default
+}
+
+// A Unix time from a day number and a time, as the document's creation time; 0 (the library takes the
+// current time) unless both are given.
+time_t CreationTime(int32_t day, int32_t time) {
+    if (day == 0 || time == 0) return 0;
+    return static_cast<time_t>((static_cast<int64_t>(day) - platform::kUnixEpochDay) * kSecondsPerDay +
+                               (time - 1) / 100);
+}
+
+// A temporary image name is a bare 36-character file name; anything that could reach outside the
+// temporary folder is not ours to delete.
+bool IsTemporaryImageName(std::string_view name) {
+    return name.size() == kTemporaryImageNameLength && name.find_first_of("/\\") == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+} // namespace
+
+TXlsxWriterClass::~TXlsxWriterClass() {
+    Destroy();
+}
+
+lxw_worksheet* TXlsxWriterClass::Worksheet() const {
+    return ISCHARTSHEET ? nullptr : static_cast<lxw_worksheet*>(ACTIVESHEET);
+}
+
+lxw_chartsheet* TXlsxWriterClass::Chartsheet() const {
+    return ISCHARTSHEET ? static_cast<lxw_chartsheet*>(ACTIVESHEET) : nullptr;
+}
+
+const char* TXlsxWriterClass::Utf8(std::string_view text) {
+    ToWorkbookText(text, CSTR);
+    return CSTR.c_str();
+}
+
+lxw_workbook* TXlsxWriterClass::NewWorkbook(std::string_view fileName, bool constantMemory, bool useDefaults) {
+    FILENAME = std::string(TrimRight(fileName));
+    const std::string osName = platform::ToOsText(FILENAME);
+    FORMATQ.clear(); // formats of the discarded workbook die with it
+    WORKBOOK.reset();
+    if (useDefaults) {
+        WORKBOOK.reset(workbook_new(osName.c_str()));
+    } else {
+        lxw_workbook_options options{};
+        options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
+        options.tmpdir = nullptr;
+        options.use_zip64 = LXW_FALSE;
+        WORKBOOK.reset(workbook_new_opt(osName.c_str(), &options));
+    }
+    ResetFormat();
+    ACTIVESHEET = nullptr;
+    ACTIVESHEETNAME.clear();
+    ISCHARTSHEET = false;
+    return WORKBOOK.get();
+}
+
+lxw_error TXlsxWriterClass::SetProperties() {
+    if (!WORKBOOK) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    const std::array<const std::string*, 10> sources = {
+        &PROPERTIES.TITLE,   &PROPERTIES.SUBJECT,       &PROPERTIES.AUTHOR,   &PROPERTIES.MANAGER,
+        &PROPERTIES.COMPANY, &PROPERTIES.CATEGORY,      &PROPERTIES.KEYWORDS, &PROPERTIES.COMMENTS,
+        &PROPERTIES.STATUS,  &PROPERTIES.HYPERLINK_BASE};
+    // The UTF-8 forms are kept apart from the fields, so that setting the properties twice converts the
+    // program's text twice rather than converting UTF-8 again.
+    std::array<std::string, 10> utf8;
+    for (size_t i = 0; i < sources.size(); ++i)
+        ToWorkbookText(std::string_view(*sources[i]).substr(0, kMaxPropertyLength), utf8[i]);
+    lxw_doc_properties properties{};
+    std::array<char**, 10> targets = {&properties.title,         &properties.subject,  &properties.author,
+                                      &properties.manager,       &properties.company,  &properties.category,
+                                      &properties.keywords,      &properties.comments, &properties.status,
+                                      &properties.hyperlink_base};
+    for (size_t i = 0; i < targets.size(); ++i)
+        *targets[i] = utf8[i].data();
+    properties.created = CreationTime(PROPERTIES.CREATED_DATE, PROPERTIES.CREATED_TIME);
+    return workbook_set_properties(WORKBOOK.get(), &properties); // the library copies the texts
+}
+
+void* TXlsxWriterClass::AddSheet(std::string_view sheetName, bool chartsheet) {
+    if (!WORKBOOK) return nullptr;
+    const char* name = Utf8(sheetName);
+    ACTIVESHEET = chartsheet ? static_cast<void*>(workbook_add_chartsheet(WORKBOOK.get(), name))
+                             : static_cast<void*>(workbook_add_worksheet(WORKBOOK.get(), name));
+    ISCHARTSHEET = chartsheet;
+    ACTIVESHEETNAME = ACTIVESHEET ? CSTR : std::string();
+    return ACTIVESHEET;
+}
+
+lxw_error TXlsxWriterClass::AddTitledSheet(std::string_view sheetName, std::string_view title, uint32_t titleRow,
+                                           uint16_t firstColumn, uint16_t lastColumn, double fontSize) {
+    // Without a sheet the title cannot be written: say so rather than report a success.
+    if (!AddSheet(TrimRight(sheetName), false)) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    SetPaper(kPaperA4);
+    SetMargins(kTitledSheetMarginCm, kTitledSheetMarginCm, kTitledSheetMarginCm, kTitledSheetMarginCm);
+    SetHeader("", {}, 0.0);
+    SetFooter("", {}, 0.0);
+    ResetFormat();
+    if (fontSize > 0) {
+        FORMAT.ALIGN = kAlignLeft;
+        FORMAT.ALIGNV = kAlignVerticalCenter;
+        FORMAT.FONTSTYLE = kFontWeightBold;
+        FORMAT.WRAPTEXT = firstColumn == lastColumn ? 1 : 0;
+        FORMAT.FONTSIZE = fontSize;
+        ApplyFormat(true);
+    }
+    if (titleRow == 0 || firstColumn == 0 || lastColumn == 0) return LXW_NO_ERROR;
+    return Merge(titleRow, firstColumn, titleRow, lastColumn, TrimBoth(title), false);
+}
+
+void TXlsxWriterClass::SetPaper(uint8_t paper) {
+    if (lxw_worksheet* sheet = Worksheet()) worksheet_set_paper(sheet, paper);
+    if (lxw_chartsheet* sheet = Chartsheet()) chartsheet_set_paper(sheet, paper);
+}
+
+void TXlsxWriterClass::SetLandscape() {
+    if (lxw_worksheet* sheet = Worksheet()) worksheet_set_landscape(sheet);
+    if (lxw_chartsheet* sheet = Chartsheet()) chartsheet_set_landscape(sheet);
+}
+
+void TXlsxWriterClass::SetMargins(std::optional<double> left, std::optional<double> right, std::optional<double> top,
+                                  std::optional<double> bottom) {
+    if (lxw_worksheet* sheet = Worksheet())
+        worksheet_set_margins(sheet, ToInches(left), ToInches(right), ToInches(top), ToInches(bottom));
+    if (lxw_chartsheet* sheet = Chartsheet())
+        chartsheet_set_margins(sheet, ToInches(left), ToInches(right), ToInches(top), ToInches(bottom));
+}
+
+lxw_error TXlsxWriterClass::SetHeader(std::string_view text, const TXlsxHeaderImages& images,
+                                      std::optional<double> marginCm) {
+    return SetHeaderFooter(false, text, images, marginCm);
+}
+
+lxw_error TXlsxWriterClass::SetFooter(std::string_view text, const TXlsxHeaderImages& images,
+                                      std::optional<double> marginCm) {
+    return SetHeaderFooter(true, text, images, marginCm);
+}
+
+lxw_error TXlsxWriterClass::SetHeaderFooter(bool footer, std::string_view text, const TXlsxHeaderImages& images,
+                                            std::optional<double> marginCm) {
+    lxw_worksheet* worksheet = Worksheet();
+    lxw_chartsheet* chartsheet = Chartsheet();
+    if (!worksheet && !chartsheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    const char* utf8 = Utf8(text);
+    if (!marginCm && !images.LEFT && !images.CENTER && !images.RIGHT) {
+        if (worksheet) return footer ? worksheet_set_footer(worksheet, utf8) : worksheet_set_header(worksheet, utf8);
+        return footer ? chartsheet_set_footer(chartsheet, utf8) : chartsheet_set_header(chartsheet, utf8);
+    }
+    lxw_header_footer_options options{};
+    if (marginCm) options.margin = *marginCm / kCentimetresPerInch;
+    std::array<std::string, 3> names;
+    const std::array<const std::optional<std::string>*, 3> given = {&images.LEFT, &images.CENTER, &images.RIGHT};
+    const std::array<char**, 3> slots = {&options.image_left, &options.image_center, &options.image_right};
+    size_t imageCount = 0;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (!*given[i]) continue;
+        const std::string_view name = TrimRight(**given[i]).substr(0, kMaxImageNameLength);
+        // Refused here, because a refusal by the library corrupts its heap (xlsx_header_images.h).
+        if (!IsUsableHeaderImage(name)) return LXW_ERROR_PARAMETER_VALIDATION;
+        names[i] = platform::ToOsText(name); // a file name goes to the system in its own encoding
+        *slots[i] = names[i].data();
+        ++imageCount;
+    }
+    if (!HasImagePlaceholders(utf8, imageCount)) return LXW_ERROR_PARAMETER_VALIDATION;
+    if (worksheet)
+        return footer ? worksheet_set_footer_opt(worksheet, utf8, &options)
+                      : worksheet_set_header_opt(worksheet, utf8, &options);
+    return footer ? chartsheet_set_footer_opt(chartsheet, utf8, &options)
+                  : chartsheet_set_header_opt(chartsheet, utf8, &options);
+}
+
+lxw_error TXlsxWriterClass::HideZero() {
+    lxw_worksheet* sheet = Worksheet();
+    if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    worksheet_hide_zero(sheet);
+    return LXW_NO_ERROR;
+}
+
+lxw_error TXlsxWriterClass::FreezePanes(uint32_t row, uint16_t column) {
+    lxw_worksheet* sheet = Worksheet();
+    // Row or column 0 has no cell to freeze at; the library would write a pane past the last row.
+    if (!sheet || row == 0 || column == 0) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    worksheet_freeze_panes(sheet, row - 1, static_cast<lxw_col_t>(column - 1));
+    return LXW_NO_ERROR;
+}
+
+lxw_error TXlsxWriterClass::OutlineSettings(uint8_t visible, uint8_t symbolsBelow, uint8_t symbolsRight,
+                                            uint8_t autoStyle) {
+    lxw_worksheet* sheet = Worksheet();
+    if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    worksheet_outline_settings(sheet, visible, symbolsBelow, symbolsRight, autoStyle);
+    return LXW_NO_ERROR;
+}
+
+lxw_error TXlsxWriterClass::CloseWorkbook() {
+    if (!WORKBOOK) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    // workbook_close frees the workbook with its sheets and formats: nothing of it may be used afterwards.
+    const lxw_error result = workbook_close(WORKBOOK.release());
+    FORMATQ.clear();
+    ACTIVEFORMAT = nullptr;
+    ACTIVESHEET = nullptr;
+    ISCHARTSHEET = false;
+    CSTR.clear();
+    return result;
+}
+
+void TXlsxWriterClass::AddTemporaryImage(std::string_view guidName) {
+    XQILIST.emplace_back(guidName);
+}
+
+void TXlsxWriterClass::DeleteTemporaryImages() {
+    if (XQILIST.empty()) return;
+    const std::string folder = platform::TempFolder();
+    for (const std::string& name : XQILIST)
+        if (IsTemporaryImageName(name)) platform::RemoveFile(folder + name + ".png");
+    XQILIST.clear();
+}
+
+void TXlsxWriterClass::Destroy() {
+    DeleteTemporaryImages();
+    FORMATQ.clear();
+    ACTIVEFORMAT = nullptr;
+    ACTIVESHEET = nullptr;
+    ISCHARTSHEET = false;
+    WORKBOOK.reset(); // a workbook never closed is discarded, not written
+    CSTR.clear();
+    CSTR.shrink_to_fit();
+}
+
+} // namespace kvilo::xlsx
