@@ -1,0 +1,22 @@
+#pragma once
+// What kvilo-cli writes: the result rows as tab-separated values or as JSON (UTF-8), and the window's
+// messages as text.
+#include <string>
+
+#include "framework/message_presenter.h"
+#include "lookup/party_row.h"
+
+namespace kvilo::cli {
+
+// A header line of the 18 field names, then one line per row in list order. Dates are dd.mm.yyyy and
+// empty when 0, the branch count is empty when 0. Tabs and line breaks inside a text become blanks, so
+// that every row stays one line of 18 fields.
+std::string RowsAsTsv(const lookup::PartyRows& rows);
+
+// One JSON array of objects keyed by the field names; the values are the texts of the TSV form.
+std::string RowsAsJson(const lookup::PartyRows& rows);
+
+// "caption: text" with "|" turned into line breaks, in UTF-8, ending with a line break.
+std::string MessageAsText(const framework::Message& message);
+
+} // namespace kvilo::cli

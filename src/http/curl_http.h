@@ -1,0 +1,64 @@
+#pragma once
+// TCurlHttpClass: the download session. It notices from the answer headers whether the server accepts
+// byte ranges and which file name it proposes, and downloads in ranges with resume and retries.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "http/curl_session.h"
+
+namespace kvilo::http {
+
+inline constexpr size_t kMaxAttachmentLength = 260;
+
+class TCurlHttpClass : public TCurlClass {
+public:
+    TCurlHttpClass() = default;
+    ~TCurlHttpClass() override;
+
+    void Destroy() override;
+    // As the base session, and URLs without a scheme are fetched over http.
+    int Init() override;
+    // Records Accept-Ranges and the first file name a Content-Disposition header proposes.
+    void OnHeader(std::string_view line) override;
+
+    virtual std::string GetFormErrorText(int code) const;
+
+    // Downloads `url` into `target` (a file path, a folder path ending in the separator, or blank), in
+    // ranges of `chunk` bytes (0: one request), appending to an existing file when `resume` is set.
+    // Time-outs, refused connections and the statuses 400 and 404 are tried up to `retries` times per
+    // range. Returns libcurl's code (0 = success; 3 when no file name can be found); `target` receives
+    // the name written to. `downloaded` receives the bytes of partial-content answers and
+    // `contentLength` the length the server announced (0 when unknown).
+    virtual int DownloadFile(std::string_view url, std::string_view target, uint32_t chunk, ProgressFunction progress,
+                             uint32_t* downloaded, uint32_t* contentLength, uint16_t retries, bool resume);
+    virtual int DownloadFile(std::string_view url, std::string& target, uint32_t chunk, ProgressFunction progress,
+                             uint32_t* downloaded, uint32_t* contentLength, uint16_t retries, bool resume);
+
+    // Called between attempts so that the user interface can process its pending events.
+    void SetPendingEventsHook(std::function<void()> hook) { pendingEvents_ = std::move(hook); }
+
+    bool AcceptRangesEnabled() const { return BACCEPTRANGESENABLED != 0; }
+    // The proposed file name; blank when no Content-Disposition header named one.
+    const std::string& Attachment() const { return SATTACHMENT; }
+
+private:
+    int DownloadRanges(std::string_view name, uint32_t chunk, uint32_t* downloaded, uint32_t contentLength,
+                       uint16_t retries, bool resume);
+    int SetRange(uint64_t start, uint32_t chunk, uint32_t contentLength);
+    void ProcessPendingEvents();
+
+    curl_httppost* HTTPPOST = nullptr;
+    curl_httppost* POSTEND = nullptr;
+    int32_t BACCEPTRANGESENABLED = 0;
+    std::string SATTACHMENT;
+    std::function<void()> pendingEvents_;
+};
+
+// The local file name of a download: the target itself when it names a file; otherwise the target
+// folder (or nothing) followed by the proposed attachment name, or else the last segment of the URL's
+// path. Empty when none of these gives a name.
+std::string BuildTargetName(std::string_view url, std::string_view attachment, std::string_view target);
+
+} // namespace kvilo::http

@@ -1,0 +1,256 @@
+#include "http/curl_session.h"
+
+#include "http/curl_global.h"
+#include "http/curl_log.h"
+#include "http/right_trim.h"
+
+#include <utility>
+
+namespace kvilo::http {
+
+TCurlClass::TCurlClass()
+    : URLP(std::make_unique<TCurlUrlClass>()), HEADERS(std::make_unique<TCurlSListClass>()),
+      ERRORS(std::make_unique<std::vector<ErrorEntry>>()) {}
+
+TCurlClass::~TCurlClass() {
+    TCurlClass::Destroy();
+}
+
+void TCurlClass::AddError(int32_t code, std::string_view text) {
+    if (ERRORS) ERRORS->push_back({code, std::string(text)});
+}
+
+void TCurlClass::LoadErrors(std::span<const uint8_t> table) {
+    if (ERRORS) ReadErrorTable(table, *ERRORS);
+}
+
+void TCurlClass::Destroy() {
+    Cleanup();
+    URLP.reset();
+    HEADERS.reset();
+    ERRORS.reset();
+}
+
+int TCurlClass::Init() {
+    if (EnsureCurlGlobalInit() != CURLE_OK) return CURLE_FAILED_INIT;
+    // A second Init must not leak the first handle.
+    CURL_.reset(curl_easy_init());
+    if (!URLP) URLP = std::make_unique<TCurlUrlClass>();
+    if (!HEADERS) HEADERS = std::make_unique<TCurlSListClass>();
+    if (!ERRORS) ERRORS = std::make_unique<std::vector<ErrorEntry>>();
+    if (!CURL_ || !URLP->Renew()) return CURLE_FAILED_INIT;
+    LoadErrors(BuiltInErrorTable());
+    return SetUserAgent(kDefaultUserAgent);
+}
+
+void TCurlClass::Cleanup() {
+    FreeHeaders();
+    CURL_.reset();
+    if (URLP) URLP->Destroy();
+    optionTexts_.clear(); // no handle refers to them any longer
+}
+
+void TCurlClass::Reset() {
+    FreeHeaders();
+    if (URLP && URLP->Handle()) curl_url_set(URLP->Handle(), CURLUPART_URL, nullptr, 0);
+    if (CURL_) {
+        curl_easy_reset(CURL_.get());
+        optionTexts_.clear(); // the reset handle no longer points at them
+    }
+}
+
+std::string TCurlClass::GetErrorText(int code) const {
+    if (ERRORS) {
+        for (const ErrorEntry& entry : *ERRORS) {
+            if (entry.ID == code) return entry.MESSAGE;
+        }
+    }
+    return curl_easy_strerror(static_cast<CURLcode>(code));
+}
+
+int TCurlClass::OnProgress(double, double, double, double) {
+    return 0;
+}
+
+void TCurlClass::OnDebug(curl_infotype type, std::string_view data, std::string_view title) {
+    const unsigned bit = static_cast<unsigned>(type);
+    if (bit >= 32 || (static_cast<uint32_t>(DEBUGINFOMASK) & (1u << bit)) == 0) return;
+    std::string line(RightTrim(title));
+    line += ": ";
+    line += RightTrim(data);
+    Log(line);
+}
+
+void TCurlClass::OnDebugData(curl_infotype, std::string_view) {}
+
+void TCurlClass::OnHeader(std::string_view) {}
+
+int TCurlClass::SetOptLong(CURLoption option, long value) {
+    if (!CURL_) return CURLE_FAILED_INIT;
+    return curl_easy_setopt(CURL_.get(), option, value);
+}
+
+int TCurlClass::SetOptPtr(CURLoption option, const void* pointer) {
+    if (!CURL_) return CURLE_FAILED_INIT;
+    return curl_easy_setopt(CURL_.get(), option, pointer);
+}
+
+int TCurlClass::SetOptString(CURLoption option, std::string_view text) {
+    if (!CURL_) return CURLE_FAILED_INIT;
+    std::string& slot = optionTexts_[option];
+    // The previous copy stays alive until libcurl has been given the new address.
+    const std::string previous = std::exchange(slot, std::string(RightTrim(text)));
+    return curl_easy_setopt(CURL_.get(), option, slot.c_str());
+}
+
+int TCurlClass::SetUserAgent(std::string_view text) {
+    return SetOptString(CURLOPT_USERAGENT, text);
+}
+
+int TCurlClass::SetDefaultProtocol(std::string_view text) {
+    return SetOptString(CURLOPT_DEFAULT_PROTOCOL, text);
+}
+
+int TCurlClass::SetPostFields(std::string_view text) {
+    const std::string_view body = RightTrim(text);
+    if (body.empty()) return CURLE_OK;
+    if (int code = SetOptString(CURLOPT_POSTFIELDS, body); code != CURLE_OK) return code;
+    return SetOptLong(CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
+}
+
+int TCurlClass::SetSslVersion(long value) {
+    return SetOptLong(CURLOPT_SSLVERSION, value);
+}
+
+int TCurlClass::SetVerifyPeer(long value) {
+    return SetOptLong(CURLOPT_SSL_VERIFYPEER, value);
+}
+
+int TCurlClass::SetVerifyHost(long flag) {
+    return SetOptLong(CURLOPT_SSL_VERIFYHOST, flag == 1 ? 2L : 0L);
+}
+
+int TCurlClass::SetFollowLocation(long value) {
+    return SetOptLong(CURLOPT_FOLLOWLOCATION, value);
+}
+
+bool TCurlClass::AddHeader(std::string_view line) {
+    return HEADERS && HEADERS->Append(line);
+}
+
+int TCurlClass::ApplyHeaders() {
+    return SetOptPtr(CURLOPT_HTTPHEADER, HEADERS ? HEADERS->Head() : nullptr);
+}
+
+void TCurlClass::FreeHeaders() {
+    // The easy handle lets go of the list before it is freed, so no transfer can see a freed list.
+    if (CURL_) curl_easy_setopt(CURL_.get(), CURLOPT_HTTPHEADER, static_cast<curl_slist*>(nullptr));
+    if (HEADERS) HEADERS->Destroy();
+}
+
+int TCurlClass::SetUrl(std::string_view url) {
+    if (!URLP || !URLP->Handle()) return CURLE_FAILED_INIT;
+    CURLU* handle = URLP->Handle();
+    curl_url_set(handle, CURLUPART_URL, nullptr, 0);
+    const std::string text(RightTrim(url));
+    const CURLUcode parsed =
+        curl_url_set(handle, CURLUPART_URL, text.c_str(), CURLU_DEFAULT_SCHEME | CURLU_ALLOW_SPACE);
+    if (parsed != CURLUE_OK) {
+        Log("TCurlClass.SetUrl(" + text + ") error: " + curl_url_strerror(parsed));
+        return CURLE_URL_MALFORMAT;
+    }
+    ApplyDefaultProtocol(text);
+    return SetOptPtr(CURLOPT_CURLU, handle);
+}
+
+void TCurlClass::ApplyDefaultProtocol(const std::string& url) {
+    // The URL parser gives a URL without a scheme libcurl's own default, https; a session that was given
+    // a default protocol fetches such URLs with that protocol, as CURLOPT_DEFAULT_PROTOCOL promises.
+    const auto protocol = optionTexts_.find(CURLOPT_DEFAULT_PROTOCOL);
+    if (protocol == optionTexts_.end() || protocol->second.empty()) return;
+    TCurlUrlClass probe;
+    if (!probe.Renew()) return;
+    if (curl_url_set(probe.Handle(), CURLUPART_URL, url.c_str(), CURLU_ALLOW_SPACE) == CURLUE_OK) return;
+    curl_url_set(URLP->Handle(), CURLUPART_SCHEME, protocol->second.c_str(), 0);
+}
+
+int TCurlClass::SetWriteFunction(WriteFunction function, void* data) {
+    if (int code = SetOptFunction(CURLOPT_WRITEFUNCTION, function); code != CURLE_OK) {
+        return code;
+    }
+    return SetOptPtr(CURLOPT_WRITEDATA, data);
+}
+
+int TCurlClass::SetHeaderFunction(HeaderFunction function) {
+    if (function == nullptr) function = &HeaderToSession;
+    if (int code = SetOptFunction(CURLOPT_HEADERFUNCTION, function); code != CURLE_OK) {
+        return code;
+    }
+    return SetOptPtr(CURLOPT_HEADERDATA, this);
+}
+
+int TCurlClass::ClearHeaderFunction() {
+    SetOptFunction(CURLOPT_HEADERFUNCTION, static_cast<HeaderFunction>(nullptr));
+    SetOptPtr(CURLOPT_HEADERDATA, nullptr);
+    return CURLE_OK;
+}
+
+int TCurlClass::SetProgressFunction(ProgressFunction function) {
+    int code = CURLE_OK;
+    if (function != nullptr) {
+        code = SetOptFunction(CURLOPT_PROGRESSFUNCTION, function);
+    } else {
+        code = SetOptFunction(CURLOPT_PROGRESSFUNCTION, &ProgressToSession);
+        if (code == CURLE_OK) code = SetOptPtr(CURLOPT_PROGRESSDATA, this);
+    }
+    if (code != CURLE_OK) return code;
+    return SetOptLong(CURLOPT_NOPROGRESS, 0L);
+}
+
+int TCurlClass::SetDebugFunction(DebugFunction function) {
+    if (int code = SetOptFunction(CURLOPT_DEBUGFUNCTION, function); code != CURLE_OK) {
+        return code;
+    }
+    if (int code = SetOptPtr(CURLOPT_DEBUGDATA, this); code != CURLE_OK) return code;
+    return SetOptLong(CURLOPT_VERBOSE, 1L);
+}
+
+int TCurlClass::Perform() {
+    if (!CURL_) return CURLE_FAILED_INIT;
+    if (int code = SetDebugFunction(&DebugToSession); code != CURLE_OK) return code;
+    return curl_easy_perform(CURL_.get());
+}
+
+int TCurlClass::Send(std::string_view url, ByteSink* sink, ProgressFunction progress) {
+    if (sink != nullptr) {
+        if (int code = SetWriteFunction(&WriteToSink, sink); code != CURLE_OK) return code;
+    }
+    if (int code = SetProgressFunction(progress); code != CURLE_OK) return code;
+    if (int code = SetUrl(url); code != CURLE_OK) return code;
+    return Perform();
+}
+
+int TCurlClass::Post(std::string_view body, std::string_view url, ByteSink* sink, ProgressFunction progress) {
+    SetPostFields(body);
+    return Send(url, sink, progress);
+}
+
+long TCurlClass::GetInfoLong(CURLINFO info) const {
+    long value = 0;
+    if (!CURL_ || curl_easy_getinfo(CURL_.get(), info, &value) != CURLE_OK) return 0;
+    return value;
+}
+
+long TCurlClass::GetResponseCode() const {
+    return GetInfoLong(CURLINFO_RESPONSE_CODE);
+}
+
+uint32_t TCurlClass::GetInfoOffT(CURLINFO info, uint32_t* high) const {
+    curl_off_t value = 0;
+    if (!CURL_ || curl_easy_getinfo(CURL_.get(), info, &value) != CURLE_OK) value = 0;
+    const auto bits = static_cast<uint64_t>(value);
+    if (high != nullptr) *high = static_cast<uint32_t>(bits >> 32);
+    return static_cast<uint32_t>(bits);
+}
+
+} // namespace kvilo::http

@@ -1,0 +1,305 @@
+#include "json/json_mapping.h"
+
+#include <cstring>
+
+#include "platform/code_page.h"
+#include "platform/file.h"
+#include "platform/pictures.h"
+#include "text/encoders.h"
+
+namespace kvilo::json {
+
+namespace {
+
+constexpr int32_t kMaxFields = 99999;
+constexpr size_t kMaxArrayText = 256;
+
+std::string_view JsonNameOf(const TFieldRule& rule, std::string_view normalisedName) {
+    const std::string_view jsonName = TrimRight(rule.JSONNAME.View());
+    return jsonName.empty() ? normalisedName : jsonName;
+}
+
+// Moves leading blanks to the end, keeping the length.
+std::string LeftJustified(std::string text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos || first == 0) return text;
+    return text.substr(first) + std::string(first, ' ');
+}
+
+// The value as the rule wants it: helper, file contents, then the first picture given.
+Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant value) {
+    // ISSTRINGREF needs nothing here: a text-reference field already yields the text it refers to.
+    if (RuleHelper* helper = ResolveRuleHelper(rule.RULEHELPER)) value = helper->TransformValue(fieldName, rule, value);
+    if (rule.ISFILE != 0) value = Variant(ReadWholeFile(TrimRight(value.text())));
+    if (!TrimRight(rule.FORMAT.View()).empty()) return Variant(platform::FormatPicture(value, rule.FORMAT.View()));
+    if (!TrimRight(rule.FORMATLEFT.View()).empty())
+        return Variant(LeftJustified(platform::FormatPicture(value, rule.FORMATLEFT.View())));
+    if (!TrimRight(rule.DEFORMAT.View()).empty()) return platform::DeformatPicture(value.text(), rule.DEFORMAT.View());
+    return value;
+}
+
+// The scalar value of a member: a String's text, a Number's value, 0 / 1 for False / True, else empty.
+Variant MemberValue(const TJsonNode& member, bool base64) {
+    switch (member.Kind()) {
+    case kJsonString:
+        return base64 ? Variant(text::Base64Decode(TrimRight(member.VALUESTRING.View())))
+                      : Variant(member.VALUESTRING.View());
+    case kJsonNumber:
+        return Variant(member.VALUEDOUBLE);
+    case kJsonFalse:
+        return Variant(0);
+    case kJsonTrue:
+        return Variant(1);
+    default:
+        return Variant(std::string_view{});
+    }
+}
+
+void AssignMember(const TJsonNode& member, RecordView record, int32_t index, const TFieldRule& rule,
+                  std::string_view fieldName) {
+    if (rule.IGNORE == 1) return;
+    if (rule.AUTO != 0) {
+        if (RuleHelper* helper = ResolveRuleHelper(rule.RULEHELPER)) helper->AssignNode(fieldName, member);
+        return;
+    }
+    record.SetValue(index, Transform(rule, fieldName, MemberValue(member, rule.ISBASE64 != 0)));
+}
+
+// Loads one member into the first field whose JSON name matches it.
+void LoadMember(const TJsonNode& member, RecordView record, FieldRuleList& rules, std::string_view rulesText) {
+    const std::string_view memberName = member.NAME.View();
+    for (int32_t index = 1; record.HasField(index); ++index) {
+        const std::string fieldName = NormalisedFieldName(record.FieldName(index), false);
+        FindRule(rules, fieldName);
+        const TFieldRule& rule = rules.BufferRecord();
+        if (!platform::EqualNoCase(JsonNameOf(rule, fieldName), memberName)) continue;
+        if (member.Kind() == kJsonObject) {
+            // An object has no value for a plain field: loading it there would only blank a field that a
+            // sibling group may already have filled ("name" of a party after "management"."name").
+            if (!record.IsGroup(index)) continue;
+            JsonToRecord(&member, record.Group(index), rulesText);
+            return;
+        }
+        if (member.Kind() == kJsonArray && rule.INSTANCE != 0) {
+            if (RecordList* list = ResolveList(rule.INSTANCE)) JsonToList(&member, *list, rule.FIELDNUMBER, rulesText);
+            return;
+        }
+        AssignMember(member, record, index, rule, fieldName);
+        return;
+    }
+}
+
+bool IsBlankText(std::string_view text) {
+    return TrimRight(text).empty() || (text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0);
+}
+
+// The node for a text value, or nullptr when EMPTYSTRING says to leave a blank text out.
+TJsonNode* TextNode(std::string_view text, const TFieldRule& rule, size_t maxLength = std::string_view::npos) {
+    if (IsBlankText(text)) {
+        const bool zeroed = text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0;
+        const EmptyTextRule emptyRule = EmptyTextRuleOf(rule.EMPTYSTRING.View());
+        if (emptyRule == EmptyTextRule::Ignore) return nullptr;
+        if (emptyRule == EmptyTextRule::Null || zeroed) return CreateNull();
+        return CreateString({});
+    }
+    return CreateString(text.substr(0, maxLength));
+}
+
+bool IsZero(const Variant& value) {
+    return value.real() == 0;
+}
+
+// One element of a scalar array or list: a boolean, a number or a text, or nullptr to leave it out.
+TJsonNode* ScalarNode(const Variant& value, const TFieldRule& rule, size_t maxText = std::string_view::npos) {
+    if (value.isText()) return TextNode(value.text(), rule, maxText);
+    if (rule.ISBOOL != 0) {
+        const int64_t flag = ClampedInteger(value, INT32_MIN, INT32_MAX);
+        if (rule.IGNOREFALSE != 0 && flag == 0) return nullptr;
+        return CreateBool(flag == 1 ? 1 : 0);
+    }
+    if (rule.IGNOREZERO != 0 && IsZero(value)) return nullptr;
+    return CreateNumber(value.real());
+}
+
+Variant Base64IfAsked(const TFieldRule& rule, Variant value) {
+    if (rule.ISBASE64 == 0) return value;
+    return Variant(text::Base64Encode(TrimRight(value.text())));
+}
+
+// Adds `item` under `name`, deleting it when that fails (a blank JSON name fails silently).
+void AddMember(TJsonNode* object, std::string_view name, TJsonNode* item) {
+    if (item != nullptr && !AddItemToObject(object, name, item)) DeleteJson(item);
+}
+
+TJsonNode* ArrayField(RecordView record, int32_t index, const TFieldRule& rule, std::string_view fieldName,
+                      std::string_view rulesText, bool lowerCase) {
+    int32_t count = record.ElementCount(index);
+    if (rule.ARRAYSIZE > 0 && rule.ARRAYSIZE < count) count = rule.ARRAYSIZE;
+    TJsonNode* array = CreateArray();
+    TJsonNode* last = nullptr;
+    for (int32_t element = 1; array != nullptr && element <= count; ++element) {
+        TJsonNode* item;
+        if (record.IsGroup(index)) {
+            item = RecordToJson(record.Group(index, element), rulesText, lowerCase).release();
+        } else if (!record.IsText(index)) {
+            item = CreateNumber(Transform(rule, fieldName, record.Value(index, element)).real());
+        } else {
+            item = TextNode(Transform(rule, fieldName, record.Value(index, element)).text(), rule, kMaxArrayText);
+        }
+        if (item == nullptr) continue;
+        LinkAfter(array, last, item);
+        last = item;
+    }
+    return array;
+}
+
+TJsonNode* ListField(uint32_t handle, const TFieldRule& rule, std::string_view rulesText, bool lowerCase) {
+    RecordList* list = ResolveList(handle);
+    JsonTree array = rule.FIELDNUMBER != 0 ? ListToScalarArray(list, rule.FIELDNUMBER, rulesText, lowerCase)
+                                           : ListToJson(list, rulesText, lowerCase);
+    if (rule.IGNOREEMPTYARRAY != 0 && array && array->CHILD == nullptr) return nullptr;
+    return array.release();
+}
+
+// The node for one scalar field, or nullptr when the rule leaves it out.
+TJsonNode* ScalarField(const Variant& value, const TFieldRule& rule) {
+    if (rule.ISBOOL != 0) {
+        const int64_t flag = ClampedInteger(value, INT32_MIN, INT32_MAX);
+        if (rule.IGNOREFALSE != 0 && flag == 0) return nullptr;
+        return CreateBool(flag == 1 ? 1 : 0);
+    }
+    if (rule.ISRAW != 0) return CreateRaw(value.text());
+    return ScalarNode(value, rule);
+}
+
+} // namespace
+
+bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText) {
+    if (!IsObject(node) || !record.IsValid()) return false;
+    record.Clear();
+    if (node->CHILD == nullptr) return true;
+    FieldRuleList rules;
+    ParseFieldRules(rulesText, rules);
+    for (const TJsonNode* member = node->CHILD; member != nullptr; member = member->NEXT)
+        if (!TrimRight(member->NAME.View()).empty()) LoadMember(*member, record, rules, rulesText);
+    return true;
+}
+
+bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {
+    if (!IsArray(node)) return false;
+    if (node->CHILD == nullptr) return true;
+    FieldRuleList rules;
+    ParseFieldRules(rulesText, rules);
+    RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
+    const int32_t total = helper != nullptr ? GetSize(node) : 0;
+    if (fieldNumber == 0) fieldNumber = 1;
+    int32_t index = 0;
+    for (const TJsonNode* element = node->CHILD; element != nullptr; element = element->NEXT) {
+        ++index;
+        RecordView buffer = list.Buffer();
+        if (element->Kind() == kJsonObject) {
+            if (JsonToRecord(element, buffer, rulesText)) list.Add();
+        } else if (buffer.HasField(fieldNumber)) {
+            // A fresh buffer for each scalar, so that no field of the previous record is carried over.
+            buffer.Clear();
+            buffer.SetValue(fieldNumber, MemberValue(*element, false));
+            list.Add();
+        }
+        if (helper != nullptr && !helper->OnItem(total, index, node, rules, list.Handle())) break;
+    }
+    return true;
+}
+
+JsonTree RecordToJson(RecordView record, std::string_view rulesText, bool lowerCase) {
+    FieldRuleList rules;
+    ParseFieldRules(rulesText, rules);
+    JsonTree object(CreateObject());
+    if (!object) return object;
+    for (int32_t index = 1; index <= kMaxFields && record.HasField(index); ++index) {
+        const std::string_view declared = record.FieldName(index);
+        if (TrimRight(declared).empty()) continue;
+        const std::string fieldName = NormalisedFieldName(declared, lowerCase);
+        FindRule(rules, fieldName);
+        const TFieldRule rule = rules.BufferRecord();
+        const std::string jsonName(JsonNameOf(rule, fieldName));
+        if (rule.IGNORE == 1) continue;
+        const bool group = record.IsGroup(index);
+        if (record.ElementCount(index) > 1) {
+            AddMember(object.get(), jsonName, ArrayField(record, index, rule, fieldName, rulesText, lowerCase));
+        } else if (rule.ISQUEUE != 0) {
+            const auto handle = static_cast<uint32_t>(ClampedInteger(record.Value(index + 1), 0, UINT32_MAX));
+            AddMember(object.get(), jsonName, ListField(handle, rule, rulesText, lowerCase));
+            ++index;
+        } else if (group) {
+            JsonTree members = RecordToJson(record.Group(index), rulesText, lowerCase);
+            if (!(rule.IGNOREEMPTYOBJECT != 0 && members && members->CHILD == nullptr))
+                AddMember(object.get(), jsonName, members.release());
+        } else if (rule.INSTANCE != 0) {
+            AddMember(object.get(), jsonName, ListField(rule.INSTANCE, rule, rulesText, lowerCase));
+        } else {
+            const Variant value = Base64IfAsked(rule, Transform(rule, fieldName, record.Value(index)));
+            AddMember(object.get(), jsonName, ScalarField(value, rule));
+        }
+        // A group written as an object or an array of objects takes its members with it.
+        if (group) index = record.LastMember(index);
+    }
+    return object;
+}
+
+JsonTree ListToJson(RecordList* list, std::string_view rulesText, bool lowerCase) {
+    JsonTree array(CreateArray());
+    if (!array || list == nullptr) return array;
+    FieldRuleList rules;
+    ParseFieldRules(rulesText, rules);
+    RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
+    TJsonNode* last = nullptr;
+    const int32_t count = list->Count();
+    for (int32_t index = 1; index <= count && list->Get(index); ++index) {
+        TJsonNode* item = RecordToJson(list->Buffer(), rulesText, lowerCase).release();
+        if (item != nullptr) {
+            LinkAfter(array.get(), last, item);
+            last = item;
+        }
+        if (helper != nullptr && !helper->OnItem(count, index, array.get(), rules, list->Handle())) break;
+    }
+    return array;
+}
+
+JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_view rulesText, bool lowerCase) {
+    JsonTree array(CreateArray());
+    if (!array || list == nullptr) return array;
+    FieldRuleList rules;
+    ParseFieldRules(rulesText, rules);
+    RuleHelper* helper = ResolveRuleHelper(rules.BufferRecord().RULEHELPER);
+    const std::string fieldName = NormalisedFieldName(list->Buffer().FieldName(fieldNumber), lowerCase);
+    FindRule(rules, fieldName);
+    const TFieldRule rule = rules.BufferRecord();
+    TJsonNode* last = nullptr;
+    const int32_t count = list->Count();
+    for (int32_t index = 1; index <= count && list->Get(index); ++index) {
+        RecordView buffer = list->Buffer();
+        if (!buffer.HasField(fieldNumber)) break;
+        const Variant value = Base64IfAsked(rule, Transform(rule, fieldName, buffer.Value(fieldNumber)));
+        if (TJsonNode* item = ScalarNode(value, rule)) {
+            LinkAfter(array.get(), last, item);
+            last = item;
+        }
+        if (helper != nullptr && !helper->OnItem(count, index, array.get(), rules, list->Handle())) break;
+    }
+    return array;
+}
+
+std::string ReadWholeFile(std::string_view fileName) {
+    platform::File file;
+    if (TrimRight(fileName).empty() ||
+        !file.Open(TrimRight(fileName), platform::File::Access::Read, platform::File::Disposition::OpenExisting))
+        return {};
+    std::string contents;
+    char chunk[65536];
+    size_t read = 0;
+    while (file.Read(chunk, sizeof chunk, read) && read > 0)
+        contents.append(chunk, read);
+    return contents;
+}
+
+} // namespace kvilo::json

@@ -1,0 +1,46 @@
+#pragma once
+// The mapping engine: JSON objects to records and back, JSON arrays to record lists and back. JSON member
+// names pair with the records' own field names (without regard to case, after dropping a "PRE:" prefix);
+// a rules text (field_rules.h) renames, skips, formats or routes fields where that is not enough.
+//
+//   SuggestionAnswer answer;                                   // one field: ListHandle SUGGESTIONS
+//   RecordListOf<SuggestionItem> items;
+//   TJsonParser parser;
+//   JsonTree root = ParseJson(parser, body, 0);
+//   JsonToRecord(root.get(), ViewOf(answer),
+//                "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(items.Handle()) + "}]");
+//
+// Failures are return values; rules-text problems go to the debug trace.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "json/field_rules.h"
+#include "json/json_node.h"
+#include "json/record_list.h"
+#include "json/record_view.h"
+
+namespace kvilo::json {
+
+// Clears the record and loads the members of an Object into it. False (record untouched) for anything
+// that is not an Object. Members without a matching field are ignored.
+bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText = {});
+
+// Appends one record per element of an Array (objects through JsonToRecord; scalars into field
+// `fieldNumber`, 0 meaning 1). False for anything that is not an Array; the list is not emptied first.
+bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber = 0, std::string_view rulesText = {});
+
+// A new Object holding the record's fields; names lower-cased when `lowerCase`.
+JsonTree RecordToJson(RecordView record, std::string_view rulesText = {}, bool lowerCase = false);
+
+// A new Array with one Object per record of the list (nullptr list: an empty Array).
+JsonTree ListToJson(RecordList* list, std::string_view rulesText = {}, bool lowerCase = false);
+
+// A new Array of the values of field `fieldNumber` of each record.
+JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_view rulesText = {},
+                           bool lowerCase = false);
+
+// The whole contents of a file; empty when it cannot be opened or is empty.
+std::string ReadWholeFile(std::string_view fileName);
+
+} // namespace kvilo::json

@@ -1,0 +1,442 @@
+#include "json/json_parser.h"
+
+#include <cstring>
+#include <new>
+
+#include "platform/variant.h"
+#include "text/string_builder.h"
+#include "json/code_page_convert.h"
+#include "json/json_trace.h"
+
+namespace kvilo::json {
+
+void TJsonParser::OnParseProgress(int32_t, int32_t, int32_t) {}
+
+namespace {
+
+constexpr int32_t kNestingLimit = 1000;
+constexpr size_t kMaxNumberLength = 64;
+constexpr size_t kErrorExcerptLength = 20;
+
+bool IsNumberChar(unsigned char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E' || c == '.';
+}
+
+// Four hex digits; any other character makes the whole value 0.
+uint32_t Hex4(const char* digits) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        const char c = digits[i];
+        uint32_t digit;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<uint32_t>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<uint32_t>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<uint32_t>(c - 'a' + 10);
+        else
+            return 0;
+        value = (value << 4) | digit;
+    }
+    return value;
+}
+
+void AppendUtf8(text::TStringBuilder& out, uint32_t codePoint) {
+    char bytes[4];
+    int32_t count;
+    if (codePoint < 0x80) {
+        bytes[0] = static_cast<char>(codePoint);
+        count = 1;
+    } else if (codePoint < 0x800) {
+        bytes[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+        bytes[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        count = 2;
+    } else if (codePoint < 0x10000) {
+        bytes[0] = static_cast<char>(0xE0 | (codePoint >> 12));
+        bytes[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        count = 3;
+    } else {
+        bytes[0] = static_cast<char>(0xF0 | (codePoint >> 18));
+        bytes[1] = static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        bytes[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        count = 4;
+    }
+    out.Cat(bytes, count);
+}
+
+// A plain integer of up to 15 digits (optional minus sign) is exact in a double, so its value is worked out
+// here: the same value the platform's numeric service gives, without its copying. False for anything else.
+bool PlainInteger(std::string_view text, double& value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 15) return false;
+    int64_t whole = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        whole = whole * 10 + (c - '0');
+    }
+    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    return true;
+}
+
+// ASCII text without zero bytes reads the same in every code page the program knows, so it needs no trip
+// through UTF-16.
+bool NeedsConversion(std::string_view bytes, int32_t codePage) {
+    if (codePage != 0 && codePage != 1251 && codePage != kCodePageUtf8) return true;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == 0 || b >= 0x80) return true;
+    }
+    return false;
+}
+
+// The state of one parse. Offsets are 0-based internally; POS (1-based) is offset + 1.
+class ParseState {
+public:
+    ParseState(TJsonParser& parser, std::string_view content, size_t length)
+        : parser_(parser), content_(content.data()), length_(length),
+          depthLimit_(parser.DEPTHLIMIT < 0 ? INT32_MAX : parser.DEPTHLIMIT), codePage_(parser.CODEPAGE) {}
+
+    size_t Offset() const { return offset_; }
+    void SetOffset(size_t offset) { offset_ = offset; }
+
+    void SkipWhitespace() {
+        while (offset_ < length_ && static_cast<unsigned char>(content_[offset_]) <= 32)
+            ++offset_;
+        if (offset_ >= length_) offset_ = length_ - 1;
+    }
+
+    bool ParseValue(TJsonNode& item) {
+        if (!CanAccess(0)) return false;
+        if (Matches("null")) {
+            item.TYPE = kJsonNull;
+            offset_ += 4;
+            return true;
+        }
+        if (Matches("false")) {
+            item.TYPE = kJsonFalse;
+            item.VALUEINT = 0;
+            offset_ += 5;
+            return true;
+        }
+        if (Matches("true")) {
+            item.TYPE = kJsonTrue;
+            item.VALUEINT = 1;
+            offset_ += 4;
+            return true;
+        }
+        const char c = At(0);
+        if (c == '"') {
+            if (!ParseString(item.VALUESTRING)) return false;
+            item.TYPE = kJsonString;
+            return true;
+        }
+        if (c == '-' || (c >= '0' && c <= '9')) return ParseNumber(item);
+        if (c == '[') return ParseContainer(item, false);
+        if (c == '{') return ParseContainer(item, true);
+        return false;
+    }
+
+private:
+    bool CanAccess(size_t index) const { return offset_ + index < length_; }
+    char At(size_t index) const { return content_[offset_ + index]; }
+    bool Matches(std::string_view word) const {
+        return length_ - offset_ >= word.size() && std::memcmp(content_ + offset_, word.data(), word.size()) == 0;
+    }
+    int32_t Pos() const { return static_cast<int32_t>(offset_ + 1); }
+    int32_t Len() const { return static_cast<int32_t>(length_); }
+
+    bool ParseNumber(TJsonNode& item) {
+        size_t count = 0;
+        while (count < kMaxNumberLength && CanAccess(count) && IsNumberChar(static_cast<unsigned char>(At(count))))
+            ++count;
+        const std::string_view number(content_ + offset_, count);
+        double value = 0;
+        if (!PlainInteger(number, value)) {
+            if (!platform::IsNumericText(number)) return false;
+            value = platform::NumericValue(number);
+        }
+        SetNumber(item, value);
+        item.VALUESTRING.Assign(number);
+        item.TYPE = kJsonNumber;
+        offset_ += count;
+        return true;
+    }
+
+    // The closing quote of the string whose opening quote is at the current offset, stepping over escaped
+    // characters; nullptr when the input ends first.
+    const char* FindClosingQuote(bool& hasEscapes) const {
+        const char* from = content_ + offset_ + 1;
+        const char* limit = content_ + length_;
+        hasEscapes = false;
+        while (from < limit) {
+            const auto* quote = static_cast<const char*>(std::memchr(from, '"', static_cast<size_t>(limit - from)));
+            if (quote == nullptr) return nullptr;
+            const auto* slash = static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(quote - from)));
+            if (slash == nullptr) return quote;
+            hasEscapes = true;
+            from = slash + 2;
+        }
+        return nullptr;
+    }
+
+    // One \u sequence (or a surrogate pair) at `at`, appended as UTF-8; `consumed` is 6 or 12.
+    static bool DecodeUnicode(const char* at, const char* close, text::TStringBuilder& out, size_t& consumed) {
+        if (close - at < 6) return Fail("input ends unexpectedly");
+        const uint32_t first = Hex4(at + 2);
+        if (first >= 0xDC00 && first <= 0xDFFF) return Fail("the code is invalid");
+        uint32_t codePoint = first;
+        consumed = 6;
+        if (first >= 0xD800 && first <= 0xDBFF) {
+            const char* second = at + 6;
+            if (close - second < 6) return Fail("input ends unexpectedly #2");
+            if (second[0] != '\\' || second[1] != 'u') return Fail("missing second half of the surrogate pair");
+            const uint32_t low = Hex4(second + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return Fail("invalid second half of the surrogate pair");
+            codePoint = 0x10000 + (((first & 0x3FF) << 10) | (low & 0x3FF));
+            consumed = 12;
+        }
+        if (codePoint > 0x10FFFF) return Fail("invalid unicode codepoint");
+        AppendUtf8(out, codePoint);
+        return true;
+    }
+
+    static bool Fail(std::string_view message) {
+        JsonTrace(message);
+        return false;
+    }
+
+    static bool DecodeEscapes(const char* from, const char* close, text::TStringBuilder& out) {
+        out.Init(static_cast<int32_t>(close - from) + 1);
+        while (from < close) {
+            if (*from != '\\') {
+                const auto* slash =
+                    static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(close - from)));
+                const char* runEnd = slash == nullptr ? close : slash;
+                out.Cat(from, static_cast<int32_t>(runEnd - from));
+                from = runEnd;
+                continue;
+            }
+            char plain;
+            switch (from[1]) {
+            case 'b':
+                plain = '\b';
+                break;
+            case 'f':
+                plain = '\f';
+                break;
+            case 'n':
+                plain = '\n';
+                break;
+            case 'r':
+                plain = '\r';
+                break;
+            case 't':
+                plain = '\t';
+                break;
+            case '"':
+            case '\\':
+            case '/':
+                plain = from[1];
+                break;
+            case 'u': {
+                size_t consumed = 0;
+                if (!DecodeUnicode(from, close, out, consumed)) return false;
+                from += consumed;
+                continue;
+            }
+            default:
+                return false;
+            }
+            out.Cat(&plain, 1);
+            from += 2;
+        }
+        return true;
+    }
+
+    bool ParseString(TJsonText& target) {
+        if (!CanAccess(0) || At(0) != '"') return false;
+        bool hasEscapes = false;
+        const char* close = FindClosingQuote(hasEscapes);
+        if (close == nullptr) return false;
+        const char* from = content_ + offset_ + 1;
+        std::string_view bytes(from, static_cast<size_t>(close - from));
+        text::TStringBuilder decoded;
+        if (hasEscapes) {
+            if (!DecodeEscapes(from, close, decoded)) return false;
+            bytes = decoded.Text();
+        }
+        if (codePage_ != kCodePageUtf16 && NeedsConversion(bytes, codePage_)) {
+            // A failed conversion leaves the string empty; the parse goes on.
+            target.Assign(ConvertCodePage(bytes, kCodePageUtf8, codePage_));
+        } else {
+            target.Assign(bytes);
+        }
+        offset_ = static_cast<size_t>(close - content_) + 1;
+        if (target.Length() >= parser_.NOTIFYSTRINGSIZE) parser_.OnParseProgress(Len(), Pos(), depth_);
+        return true;
+    }
+
+    // cJSON's array and object rules; children are linked through a tail pointer, in constant time each.
+    bool ParseContainer(TJsonNode& item, bool isObject) {
+        if (depth_ >= kNestingLimit) return false;
+        ++depth_;
+        const char open = isObject ? '{' : '[';
+        const char closeBracket = isObject ? '}' : ']';
+        if (!CanAccess(0) || At(0) != open) return false;
+        ++offset_;
+        SkipWhitespace();
+        TJsonNode* head = nullptr;
+        if (!(CanAccess(0) && At(0) == closeBracket)) {
+            if (!CanAccess(0)) {
+                --offset_;
+                return false;
+            }
+            --offset_;
+            if (!ParseMembers(head, isObject) || !CanAccess(0) || At(0) != closeBracket) {
+                DeleteJson(head);
+                return false;
+            }
+        }
+        parser_.OnParseProgress(Len(), Pos(), depth_);
+        if (depth_ > depthLimit_) {
+            DeleteJson(head);
+            head = nullptr;
+        }
+        --depth_;
+        item.TYPE = isObject ? kJsonObject : kJsonArray;
+        item.CHILD = head;
+        ++offset_;
+        return true;
+    }
+
+    // The comma-separated children; `head` receives what was gathered even on failure, for the caller to
+    // delete.
+    bool ParseMembers(TJsonNode*& head, bool isObject) {
+        TJsonNode* tail = nullptr;
+        do {
+            auto* child = new (std::nothrow) TJsonNode;
+            if (child == nullptr) return false;
+            if (tail == nullptr) {
+                head = child;
+            } else {
+                tail->NEXT = child;
+                child->PREV = tail;
+            }
+            tail = child;
+            ++offset_;
+            SkipWhitespace();
+            if (isObject) {
+                if (!ParseString(child->NAME)) return false;
+                SkipWhitespace();
+                if (!CanAccess(0) || At(0) != ':') return false;
+                ++offset_;
+                SkipWhitespace();
+            }
+            if (!ParseValue(*child)) return false;
+            SkipWhitespace();
+        } while (CanAccess(0) && At(0) == ',');
+        return true;
+    }
+
+    TJsonParser& parser_;
+    const char* content_;
+    size_t length_;
+    size_t offset_ = 0;
+    int32_t depth_ = 0;
+    int32_t depthLimit_;
+    int32_t codePage_;
+};
+
+void RecordError(TJsonParser& parser, std::string_view text, int32_t position) {
+    parser.PARSEERRORPOS = position;
+    std::string excerpt(text.substr(static_cast<size_t>(position - 1), kErrorExcerptLength));
+    excerpt.resize(kErrorExcerptLength, ' ');
+    parser.PARSEERRORSTRING = excerpt;
+}
+
+// A scalar document must be nothing but that scalar (comments and white space aside). A number must read
+// exactly as the parser took it: "1 2" minifies to "12", which is numeric but is not the number parsed.
+bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
+    const std::string minified = MinifyJson(valueText);
+    const std::string_view whole = TrimRight(minified);
+    switch (root.Kind()) {
+    case kJsonNull:
+        return whole == "null";
+    case kJsonFalse:
+        return whole == "false";
+    case kJsonTrue:
+        return whole == "true";
+    case kJsonNumber:
+        return platform::IsNumericText(whole) && whole == root.VALUESTRING.View();
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+JsonTree Parse(TJsonParser& parser, std::string_view text) {
+    parser.PARSEERRORSTRING.assign(kErrorExcerptLength, ' ');
+    parser.PARSEERRORPOS = 0;
+    const std::string_view trimmed = TrimRight(text);
+    if (trimmed.empty() || trimmed.size() >= static_cast<size_t>(INT32_MAX)) return nullptr;
+
+    JsonTree root(new (std::nothrow) TJsonNode);
+    if (!root) return nullptr;
+    ParseState state(parser, trimmed, trimmed.size());
+    size_t start = 0;
+    if (trimmed.size() >= 3 && trimmed.substr(0, 3) == "\xEF\xBB\xBF") start = 3;
+    state.SetOffset(start);
+    state.SkipWhitespace();
+    if (!state.ParseValue(*root)) {
+        const size_t length = trimmed.size();
+        const size_t position = state.Offset() + 1 <= length ? state.Offset() + 1 : length;
+        RecordError(parser, text, static_cast<int32_t>(position));
+        return nullptr;
+    }
+    if (!IsWholeText(*root, text.substr(start))) {
+        RecordError(parser, text, 1);
+        return nullptr;
+    }
+    return root;
+}
+
+JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage) {
+    parser.CODEPAGE = codePage;
+    return Parse(parser, text);
+}
+
+std::string MinifyJson(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            ++i;
+        } else if (c == '/' && i + 1 < n && text[i + 1] == '/') {
+            while (i < n && text[i] != '\n')
+                ++i;
+        } else if (c == '/' && i + 1 < n && text[i + 1] == '*') {
+            const size_t end = text.find("*/", i + 2);
+            i = end == std::string_view::npos ? n : end + 2;
+        } else if (c == '"') {
+            out.push_back(text[i++]);
+            while (i < n && text[i] != '"') {
+                if (text[i] == '\\' && i + 1 < n) out.push_back(text[i++]);
+                out.push_back(text[i++]);
+            }
+            if (i < n) out.push_back(text[i++]);
+        } else {
+            out.push_back(text[i++]);
+        }
+    }
+    out.resize(n, ' ');
+    return out;
+}
+
+} // namespace kvilo::json

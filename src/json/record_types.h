@@ -1,0 +1,79 @@
+#pragma once
+// Field types for records that the mapping engine fills and reads (see record_layout.h):
+//   FixedText<N>   a blank-padded text of exactly N bytes (the program's "fixed N")
+//   ZText<N>       a zero-ended text of at most N bytes (the program's "text N")
+//   Date           a day number of the program's calendar (platform/dates.h); 0 = no date
+//   ListHandle     the handle of a RecordList (record_list.h), as a rules text's "instance" carries it
+// Integers (int8_t ... uint32_t), double and std::string_view (a reference to text held elsewhere) are
+// used as they are. Every text is Windows-1251 bytes.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace kvilo::json {
+
+template <size_t N> struct FixedText {
+    static_assert(N > 0, "a fixed text needs at least one byte");
+    static constexpr size_t kWidth = N;
+    std::array<char, N> bytes;
+
+    FixedText() { bytes.fill(' '); }
+    FixedText(std::string_view text) { Assign(text); }
+    FixedText& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
+    // Copies at most N bytes and pads the rest with blanks.
+    void Assign(std::string_view text) {
+        const size_t count = std::min(N, text.size());
+        std::memcpy(bytes.data(), text.data(), count);
+        std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(count), bytes.end(), ' ');
+    }
+    // The text without its padding.
+    std::string_view View() const {
+        size_t end = N;
+        while (end > 0 && bytes[end - 1] == ' ')
+            --end;
+        return {bytes.data(), end};
+    }
+    std::string Str() const { return std::string(View()); }
+    bool Empty() const { return View().empty(); }
+    friend bool operator==(const FixedText& a, std::string_view b) { return a.View() == b; }
+};
+
+template <size_t N> struct ZText {
+    static constexpr size_t kWidth = N;
+    std::array<char, N + 1> bytes{};
+
+    ZText() = default;
+    ZText(std::string_view text) { Assign(text); }
+    ZText& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
+    // Copies at most N bytes (up to a zero byte in `text`) and zeroes the rest.
+    void Assign(std::string_view text) {
+        const size_t count = std::min({N, text.size(), text.find('\0')});
+        std::memcpy(bytes.data(), text.data(), count);
+        std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(count), bytes.end(), '\0');
+    }
+    std::string_view View() const { return {bytes.data(), std::strlen(bytes.data())}; }
+    std::string Str() const { return std::string(View()); }
+    bool Empty() const { return bytes[0] == '\0'; }
+    friend bool operator==(const ZText& a, std::string_view b) { return a.View() == b; }
+};
+
+struct Date {
+    int32_t day = 0;
+    Date() = default;
+    Date(int32_t dayNumber) : day(dayNumber) {}
+    operator int32_t() const { return day; }
+};
+
+using ListHandle = uint32_t;
+
+} // namespace kvilo::json

@@ -1,0 +1,22 @@
+#include "lookup/lookup_request.h"
+
+#include "platform/code_page.h"
+
+namespace kvilo::lookup {
+
+std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region) {
+    size_t end = query.find_last_not_of(' ');
+    query = end == std::string_view::npos ? std::string_view{} : query.substr(0, end + 1);
+    std::string body = "<req><query>";
+    body += platform::AnsiToUtf8(query);
+    body += "</query><count>" + std::to_string(kHitsAskedFor) + "</count>";
+    if (legalForm == kLegalOnly)
+        body += "<type>LEGAL</type>";
+    else if (legalForm == kIndividualOnly)
+        body += "<type>INDIVIDUAL</type>";
+    if (region != 0) body += "<locations><kladr_id>" + std::to_string(region) + "</kladr_id></locations>";
+    body += "</req>";
+    return body;
+}
+
+} // namespace kvilo::lookup

@@ -1,0 +1,59 @@
+#include "lookup/party_answer.h"
+
+#include <string>
+
+#include "lookup/party_mapping.h"
+#include "lookup/russian_collation.h"
+#include "lookup/suggestion_item.h"
+#include "json/json_mapping.h"
+#include "json/json_parser.h"
+#include "json/record_list.h"
+
+namespace kvilo::lookup {
+
+namespace {
+
+// The record the answer object is loaded into: its one field receives the "suggestions" array through
+// the rules text, which sends the array into the working list.
+struct SuggestionAnswer {
+    json::ListHandle SUGGESTIONS = 0;
+};
+KVILO_RECORD(SuggestionAnswer, SUGGESTIONS)
+
+// The answers arrive in UTF-8; code page 0 turns every text into the program's 1251.
+json::JsonTree ParseAnswer(std::string_view answer) {
+    json::TJsonParser parser;
+    return json::ParseJson(parser, answer, 0);
+}
+
+template <class Record> bool LoadRecord(std::string_view answer, Record& record) {
+    record = Record{};
+    json::JsonTree root = ParseAnswer(answer);
+    return json::JsonToRecord(root.get(), json::ViewOf(record));
+}
+
+} // namespace
+
+int MapAnswer(std::string_view answer, PartyRows& rows) {
+    json::RecordListOf<SuggestionItem> working;
+    {
+        json::JsonTree root = ParseAnswer(answer);
+        SuggestionAnswer record;
+        std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
+        json::JsonToRecord(root.get(), json::ViewOf(record), rules);
+    }
+    for (const SuggestionItem& item : working.Records())
+        rows.push_back(ToPartyRow(item));
+    SortRowsByName(rows);
+    return working.Count();
+}
+
+bool LoadServiceError(std::string_view answer, ServiceError& error) {
+    return LoadRecord(answer, error);
+}
+
+bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version) {
+    return LoadRecord(answer, version);
+}
+
+} // namespace kvilo::lookup

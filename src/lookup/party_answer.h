@@ -1,0 +1,23 @@
+#pragma once
+// Reading the services' JSON answers into the program's records. An answer that is not JSON, or lacks the
+// members, yields nothing; no answer, however malformed or large, can do more.
+#include <string_view>
+
+#include "lookup/party_row.h"
+#include "lookup/service_error.h"
+#include "lookup/version_answer.h"
+
+namespace kvilo::lookup {
+
+// Loads the "suggestions" array of a party answer into working items, turns each into a row appended to
+// `rows`, and sorts `rows` by name. Returns the number of items read (0 when the answer is not JSON or
+// has no "suggestions" array).
+int MapAnswer(std::string_view answer, PartyRows& rows);
+
+// Loads an error answer; false when it is not a JSON object (`error` is then cleared).
+bool LoadServiceError(std::string_view answer, ServiceError& error);
+
+// Loads a version answer; false when it is not a JSON object (`version` is then cleared).
+bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version);
+
+} // namespace kvilo::lookup

@@ -1,0 +1,36 @@
+#pragma once
+// The lookup behind the main window's "Запрос": the request to the suggestions service, the result list,
+// the service actuality query and the status line. The window (or the command line) owns the data and
+// shows what happens through a LookupView and the message presenter.
+#include <cstdint>
+#include <string>
+
+#include "lookup/lookup_view.h"
+#include "lookup/party_row.h"
+#include "lookup/service_transfer.h"
+#include "lookup/service_urls.h"
+
+namespace kvilo::lookup {
+
+struct LookupData {
+    std::string query;           // Windows-1251, at most 200 characters
+    uint8_t legalForm = 2;       // 0 legal entities, 1 sole traders, 2 both
+    uint8_t region = 0;          // 0 all regions
+    PartyRows rows;              // the result list
+    PartyRow currentRow;         // the list's row buffer
+    std::string statusLine;      // at most 120 characters
+    int32_t actualityDate = 0;   // of the register data, once known
+    int32_t rowCount = 0;        // rows after the last lookup
+    uint8_t lastRegion = 0;      // region of the last lookup: DaSrf of the records opened from it
+    TransferOutcome lastOutcome; // of the last suggestions request
+    bool requestSent = false;    // whether the last lookup sent anything
+};
+
+// Runs one lookup. Returns the stop flag: true only when the follow-up actuality query asks the window to
+// stop (it never does).
+bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls);
+
+// Reads the date of the register data from the version service into data.actualityDate. Always false.
+bool QueryActuality(LookupData& data, const ServiceUrls& urls);
+
+} // namespace kvilo::lookup

@@ -1,0 +1,114 @@
+#include "lookup/party_mapping.h"
+
+#include <cmath>
+
+#include "platform/cp1251.h"
+#include "platform/dates.h"
+#include "platform/variant.h"
+
+namespace kvilo::lookup {
+
+using namespace platform::literals;
+
+namespace {
+
+// An all-blank text gives an empty view into the same text, never a null one: the record fields copy
+// from the view's address even when nothing is to be copied.
+std::string_view Trimmed(std::string_view text) {
+    size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return text.substr(text.size());
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+// Day numbers are 32-bit; a timestamp beyond about ±3 million years cannot become one. The service never
+// sends such values, and treating them as "no date" keeps the conversion from overflowing.
+constexpr double kMaxMillis = 1.0e17;
+
+// A branch count that does not fit the row's 32-bit field is no count the register can hold.
+int32_t CountFromText(std::string_view text) {
+    if (!platform::IsNumericText(text)) return 0;
+    double value = platform::NumericValue(text);
+    return std::fabs(value) < 2147483647.0 ? static_cast<int32_t>(value) : 0;
+}
+
+} // namespace
+
+int32_t DayFromMillisText(std::string_view text) {
+    std::string_view t = Trimmed(text);
+    if (t.empty() || t == "null") return platform::kNoDate;
+    double millis = platform::IsNumericText(t) ? std::trunc(platform::NumericValue(t)) : 0.0;
+    if (!(std::fabs(millis) <= kMaxMillis)) return platform::kNoDate;
+    return platform::DayNumberFromUnixMillis(millis);
+}
+
+std::string StatusWord(std::string_view status) {
+    status = Trimmed(status);
+    if (status == "ACTIVE") return "действующая"_ansi;
+    if (status == "LIQUIDATING") return "ликвидируется"_ansi;
+    if (status == "LIQUIDATED") return "ликвидирована"_ansi;
+    return "???";
+}
+
+std::string BranchTypeWord(std::string_view branchType) {
+    branchType = Trimmed(branchType);
+    if (branchType == "MAIN") return "головной"_ansi;
+    if (branchType == "BRANCH") return "филиал"_ansi;
+    return {};
+}
+
+std::string LegalFormLetter(std::string_view type) {
+    type = Trimmed(type);
+    if (type == "LEGAL") return "Ю"_ansi;
+    if (type == "INDIVIDUAL") return "Ф"_ansi;
+    return "?";
+}
+
+PartyRow ToPartyRow(const SuggestionItem& item) {
+    const SuggestionData& d = item.DATA;
+    PartyRow row;
+    row.QFName = Trimmed(item.UNRESTRICTED_VALUE.View());
+    row.QFAddress = Trimmed(d.ADDRESS.UNRESTRICTED_VALUE.View());
+    row.QFLiZo = LegalFormLetter(d.TYPE.View());
+    row.QFInn = Trimmed(d.INN.View());
+    row.QFKpp = Trimmed(d.KPP.View());
+    row.QFActDate = DayFromMillisText(d.STATE.ACTUALITY_DATE.View());
+    row.QFRegDate = DayFromMillisText(d.STATE.REGISTRATION_DATE.View());
+    row.QFLiqDate = DayFromMillisText(d.STATE.LIQUIDATION_DATE.View());
+    row.QFStatus = StatusWord(d.STATE.STATUS.View());
+    row.QFDir = Trimmed(d.MANAGEMENT.NAME.View());
+    row.QFDol = Trimmed(d.MANAGEMENT.POST.View());
+    row.QFBCount = CountFromText(Trimmed(d.BRANCH_COUNT.View()));
+    row.QFBType = BranchTypeWord(d.BRANCH_TYPE.View());
+    row.QFOgrn = Trimmed(d.OGRN.View());
+    row.QFOkved = Trimmed(d.OKVED.View());
+    row.QFOkpo = Trimmed(d.OKPO.View());
+    row.QFLat = Trimmed(d.ADDRESS.DATA.GEO_LAT.View());
+    row.QFLon = Trimmed(d.ADDRESS.DATA.GEO_LON.View());
+    return row;
+}
+
+PartyRecord CopyToPartyRecord(const PartyRow& row, uint8_t regionOfLookup) {
+    PartyRecord r;
+    r.DaName = row.QFName.View();
+    r.DaInn = row.QFInn.View();
+    r.DaKpp = row.QFKpp.View();
+    r.DaOgrn = row.QFOgrn.View();
+    r.DaLiZo = row.QFLiZo.View();
+    r.DaAddress = row.QFAddress.View();
+    r.DaActDate = row.QFActDate;
+    r.DaRegDate = row.QFRegDate;
+    r.DaLiqDate = row.QFLiqDate;
+    r.DaStatus = row.QFStatus.View();
+    r.DaDir = row.QFDir.View();
+    r.DaDol = row.QFDol.View();
+    r.DaBCount = row.QFBCount;
+    r.DaBType = row.QFBType.View();
+    r.DaOkved = row.QFOkved.View();
+    r.DaOkpo = row.QFOkpo.View();
+    r.DaSrf = regionOfLookup;
+    r.DaLat = row.QFLat.View();
+    r.DaLon = row.QFLon.View();
+    return r;
+}
+
+} // namespace kvilo::lookup

@@ -1,0 +1,38 @@
+#include "lookup/service_urls.h"
+
+#include "lookup/lookup_request.h"
+#include "platform/command_line.h"
+
+namespace kvilo::lookup {
+
+namespace {
+
+// A base given with a trailing "/" must not double the path's own.
+std::string Join(std::string base, const char* path) {
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    return base + path;
+}
+
+std::string BaseOr(const char* parameter, const char* fallback) {
+    std::string value = platform::CommandParameter(parameter);
+    size_t begin = value.find_first_not_of(' ');
+    if (begin == std::string::npos) return fallback;
+    return value.substr(begin, value.find_last_not_of(' ') - begin + 1);
+}
+
+} // namespace
+
+std::string ServiceUrls::SuggestPartyUrl() const {
+    return Join(suggestBase, kSuggestPartyPath);
+}
+
+std::string ServiceUrls::VersionUrl() const {
+    return Join(versionBase, kVersionPath);
+}
+
+ServiceUrls ServiceUrlsFromParameters() {
+    return {BaseOr("SUGGESTURL", kDefaultSuggestBase), BaseOr("VERSIONURL", kDefaultVersionBase)};
+}
+
+} // namespace kvilo::lookup

@@ -1,0 +1,32 @@
+#include "lookup/status_line.h"
+
+#include "lookup/lookup_request.h"
+#include "platform/cp1251.h"
+#include "platform/pictures.h"
+
+namespace kvilo::lookup {
+
+using namespace platform::literals;
+
+namespace {
+
+constexpr size_t kPrefixWidth = 40;
+
+} // namespace
+
+std::string ShowCounters(int32_t actualityDate, int32_t rowCount) {
+    if (rowCount == 0) return "Нет данных по запросу"_ansi;
+    std::string prefix;
+    if (actualityDate != 0)
+        prefix = ("Актуальность: "_ansi + platform::FormatPicture(actualityDate, "@d06.") + " г., "_ansi)
+                     .substr(0, kPrefixWidth);
+    std::string line;
+    if (rowCount == kHitsAskedFor) {
+        line = prefix + "Показано: 20 (Уточните запрос !)"_ansi;
+    } else {
+        line = prefix + "Найдено: "_ansi + std::to_string(rowCount);
+    }
+    return line.substr(0, kStatusLineWidth);
+}
+
+} // namespace kvilo::lookup

@@ -1,0 +1,14 @@
+#pragma once
+// The status line under the result list after a lookup.
+#include <cstdint>
+#include <string>
+
+namespace kvilo::lookup {
+
+inline constexpr size_t kStatusLineWidth = 120;
+
+// "Актуальность: dd.mm.yyyy г., " when the actuality date is known, then "Найдено: n", or
+// "Показано: 20 (Уточните запрос !)" for a full list; "Нет данных по запросу" when nothing was found.
+std::string ShowCounters(int32_t actualityDate, int32_t rowCount);
+
+} // namespace kvilo::lookup

@@ -1,0 +1,340 @@
+// RunLookup and QueryActuality over HTTPS with the real libcurl against the fake services: what goes
+// over the wire, what the window shows, and every way the services fail.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/message_presenter.h"
+#include "lookup/access_token.h"
+#include "lookup/lookup_request.h"
+#include "lookup/party_lookup.h"
+#include "lookup/russian_collation.h"
+#include "lookup_test_support.h"
+#include "platform/code_page.h"
+#include "platform/cp1251.h"
+#include "platform/dates.h"
+
+namespace kvilo::lookup {
+namespace {
+
+using namespace platform::literals;
+using testing::LookupControl;
+using testing::RecordingView;
+
+class LookupServiceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server_ = std::make_unique<testsupport::FakeServices>(testsupport::FakeServices::Options{.https = true});
+        ASSERT_TRUE(server_->Start()) << server_->Error();
+    }
+    static void TearDownTestSuite() { server_.reset(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(server_->Reset());
+        ASSERT_TRUE(LookupControl(*server_, "reset=1&egrul=01.06.2024"));
+        urls_ = testing::FakeUrls(*server_);
+    }
+
+    // One lookup as the window runs it.
+    void Lookup(const std::string& utf8Query, uint8_t legalForm = kAllForms, uint8_t region = 0) {
+        data_.query = platform::Utf8ToAnsi(utf8Query);
+        data_.legalForm = legalForm;
+        data_.region = region;
+        EXPECT_FALSE(RunLookup(data_, view_, urls_));
+    }
+
+    std::vector<testsupport::RecordedRequest> SuggestRequests() const { return server_->Requests(kSuggestPartyPath); }
+
+    static std::unique_ptr<testsupport::FakeServices> server_;
+    ServiceUrls urls_;
+    LookupData data_;
+    RecordingView view_;
+    framework::RecordingMessagePresenter messages_;
+};
+
+std::unique_ptr<testsupport::FakeServices> LookupServiceTest::server_;
+
+// --- the request ---
+
+TEST_F(LookupServiceTest, BodyHeadersAndAgentForAnInnInOneRegion) {
+    Lookup("7707083893", kLegalOnly, 77);
+    auto requests = SuggestRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    const auto& r = requests[0];
+    EXPECT_EQ(r.method, "POST");
+    EXPECT_EQ(r.body, "<req><query>7707083893</query><count>20</count><type>LEGAL</type>"
+                      "<locations><kladr_id>77</kladr_id></locations></req>");
+    EXPECT_EQ(r.Header("Content-Type"), "application/xml");
+    EXPECT_EQ(r.Header("Accept"), "application/json");
+    EXPECT_EQ(r.Header("Accept-Charset"), "utf-8");
+    EXPECT_EQ(r.Header("Authorization"), std::string("Token ") + kAccessToken);
+    EXPECT_EQ(r.Header("User-Agent"), "Mozilla/1.22 (compatible; MSIE 10.0; Windows 3.1)");
+}
+
+TEST_F(LookupServiceTest, OneDigitRegionCyrillicAndMarkupCharactersArriveAsTyped) {
+    Lookup("ЗАРЯ", kIndividualOnly, 5);
+    Lookup("Рога & <Копыта>");
+    auto requests = SuggestRequests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].body, "<req><query>ЗАРЯ</query><count>20</count><type>INDIVIDUAL</type>"
+                                "<locations><kladr_id>5</kladr_id></locations></req>");
+    EXPECT_NE(requests[0].body.find("\xD0\x97\xD0\x90\xD0\xA0\xD0\xAF"), std::string::npos); // UTF-8 ЗАРЯ
+    EXPECT_EQ(requests[1].body, "<req><query>Рога & <Копыта></query><count>20</count></req>");
+}
+
+TEST_F(LookupServiceTest, ABlankQuerySendsNothingAndOnlyFocusesTheQuery) {
+    data_.statusLine = "before";
+    Lookup("    ");
+    EXPECT_TRUE(server_->Requests().empty());
+    EXPECT_EQ(view_.events, (std::vector<std::string>{"focus query"}));
+    EXPECT_EQ(data_.statusLine, "before");
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_FALSE(data_.requestSent);
+}
+
+// --- counts and the status line ---
+
+TEST_F(LookupServiceTest, TwentyHitsAskToNarrowTheQuery) {
+    Lookup("заря");
+    EXPECT_EQ(data_.rows.size(), 20u);
+    EXPECT_EQ(data_.statusLine, "Актуальность: 01.06.2024 г., Показано: 20 (Уточните запрос !)"_ansi);
+    EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(LookupServiceTest, NineteenHitsAreCounted) {
+    Lookup("ладога");
+    EXPECT_EQ(data_.rowCount, 19);
+    EXPECT_EQ(data_.statusLine, "Актуальность: 01.06.2024 г., Найдено: 19"_ansi);
+}
+
+TEST_F(LookupServiceTest, NoHitsShowMessageTwoAndNoData) {
+    Lookup("  несуществующее  ");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].caption, "Сообщение"_ansi);
+    EXPECT_EQ(messages_.messages[0].text,
+              " По запросу:   несуществующее в справочнике ЕГРЮЛ / ЕГРИП нет информации !"_ansi);
+    EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi);
+    EXPECT_EQ(view_.events, (std::vector<std::string>{"refresh", "disable buttons", "focus list", "address"}));
+    EXPECT_TRUE(view_.addressLine.empty());
+}
+
+TEST_F(LookupServiceTest, StatusLineWhileTheTransferRunsThenTheEndState) {
+    Lookup("ладога", kAllForms, 47);
+    ASSERT_EQ(view_.statusLines.size(), 1u);
+    EXPECT_EQ(view_.statusLines[0], "Запрос информации ..."_ansi);
+    EXPECT_EQ(view_.events,
+              (std::vector<std::string>{"refresh", "select 0", "enable buttons", "focus list", "address"}));
+    EXPECT_EQ(view_.addressLine, data_.rows[0].QFAddress.Str());
+    EXPECT_EQ(data_.currentRow.QFName.View(), data_.rows[0].QFName.View());
+    EXPECT_EQ(data_.lastRegion, 47);
+}
+
+TEST_F(LookupServiceTest, TheActualityDateIsAskedForOnceAndKept) {
+    Lookup("заря");
+    Lookup("ладога");
+    Lookup("несуществующее");
+    EXPECT_EQ(server_->Requests("/api/v2/version").size(), 1u);
+    EXPECT_EQ(data_.actualityDate, platform::DayNumber(2024, 6, 1));
+    EXPECT_TRUE(data_.statusLine.starts_with("Нет данных"_ansi));
+    Lookup("ладога");
+    EXPECT_TRUE(data_.statusLine.starts_with("Актуальность: 01.06.2024 г., "_ansi));
+}
+
+// --- the rows ---
+
+TEST_F(LookupServiceTest, RowsAreSortedWithTheRussianCollation) {
+    Lookup("ООО", kLegalOnly, 78);
+    ASSERT_GE(data_.rows.size(), 4u);
+    for (size_t i = 1; i < data_.rows.size(); ++i)
+        EXPECT_LE(CompareRussian(data_.rows[i - 1].QFName.View(), data_.rows[i].QFName.View()), 0) << i;
+    // Byte order would put the Latin name first and ЁЛКА before every other Cyrillic name.
+    EXPECT_EQ(data_.rows.back().QFName.View(), "ООО \"LOTOS TRADE\""_ansi);
+    size_t yelan = 0, yolka = 0;
+    for (size_t i = 0; i < data_.rows.size(); ++i) {
+        if (data_.rows[i].QFName.View() == "ООО \"ЕЛАНЬ\""_ansi) yelan = i;
+        if (data_.rows[i].QFName.View() == "ООО \"ЁЛКА-ТОРГ\""_ansi) yolka = i;
+    }
+    EXPECT_EQ(yolka, yelan + 1);
+}
+
+TEST_F(LookupServiceTest, HeadOfficeAndBranchesWithTheirDates) {
+    Lookup("СЕВЕРНАЯ ПРИСТАНЬ");
+    ASSERT_EQ(data_.rows.size(), 4u);
+    const PartyRow& head = data_.rows[0];
+    EXPECT_EQ(head.QFName.View(), "АО КБ \"СЕВЕРНАЯ ПРИСТАНЬ\""_ansi);
+    EXPECT_EQ(head.QFBType.View(), "головной"_ansi);
+    EXPECT_EQ(head.QFBCount, 3);
+    EXPECT_EQ(head.QFRegDate, platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(head.QFLiqDate, 0);
+    EXPECT_FALSE(head.QFDir.Empty());
+    for (size_t i = 1; i < 4; ++i) {
+        EXPECT_EQ(data_.rows[i].QFBType.View(), "филиал"_ansi);
+        EXPECT_EQ(data_.rows[i].QFInn.View(), head.QFInn.View());
+        EXPECT_NE(data_.rows[i].QFKpp.View(), head.QFKpp.View());
+    }
+}
+
+TEST_F(LookupServiceTest, StatusWordsOfEntitiesInEveryState) {
+    Lookup("ТЕПЛОСЕТЬ-ИНВЕСТ");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFStatus.View(), "???"); // REORGANIZING
+    Lookup("СУДОРЕМОНТНЫЙ ЗАВОД ПОМОРЬЕ");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFStatus.View(), "???"); // BANKRUPT
+    Lookup("ВОЛХОВСКИЙ ЛЕС");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFStatus.View(), "ликвидируется"_ansi);
+    Lookup("УРАЛМЕТКОНСТРУКЦИЯ");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFStatus.View(), "ликвидирована"_ansi);
+    EXPECT_NE(data_.rows[0].QFLiqDate, 0);
+}
+
+TEST_F(LookupServiceTest, SoleTradersWithAndWithoutTheAbsentMembers) {
+    Lookup("ИП", kIndividualOnly);
+    ASSERT_EQ(data_.rows.size(), 16u);
+    for (const PartyRow& row : data_.rows) {
+        EXPECT_EQ(row.QFLiZo.View(), "Ф"_ansi);
+        EXPECT_TRUE(row.QFBType.Empty());
+        EXPECT_TRUE(row.QFKpp.Empty());
+        EXPECT_TRUE(row.QFDir.Empty());
+        EXPECT_EQ(row.QFBCount, 0);
+        EXPECT_NE(row.QFRegDate, 0);
+    }
+}
+
+TEST_F(LookupServiceTest, LongNamesLongOkvedsAndMissingCoordinates) {
+    Lookup("МАКАРОВА");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFName.View().size(), 255u);
+    Lookup("ЦИФРОВЫЕ РЕШЕНИЯ");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_EQ(data_.rows[0].QFOkved.View(), "62.01 Разработка ком"_ansi);
+    Lookup("ДАЛЬНИЙ РЕЙС");
+    ASSERT_EQ(data_.rows.size(), 1u);
+    EXPECT_TRUE(data_.rows[0].QFLat.Empty());
+    EXPECT_TRUE(data_.rows[0].QFLon.Empty());
+}
+
+// --- failures ---
+
+TEST_F(LookupServiceTest, AServiceErrorNamingTheTokenShowsThePlaceholder) {
+    ASSERT_TRUE(LookupControl(*server_, "suggest=403"));
+    Lookup("заря");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    const auto& m = messages_.messages[0];
+    EXPECT_EQ(m.caption, "У нас проблема ..."_ansi);
+    EXPECT_EQ(m.text, " В ответ на Ваш запрос в справочник ЕГРЮЛ / ЕГРИП получена ошибка.|| Группа : CLIENT_ERROR|"
+                      " Причина : Forbidden| Текст : Feature 'SUGGESTIONS' disabled for token "
+                      "'*** ВАШ КЛЮЧ ДОСТУПА В СЕРВИС ***'|"_ansi);
+    EXPECT_EQ(m.text.find(kAccessToken), std::string::npos);
+    EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi);
+    EXPECT_TRUE(data_.rows.empty());
+}
+
+TEST_F(LookupServiceTest, ErrorAnswersWithAFamilyAreShownOthersAreNot) {
+    ASSERT_TRUE(LookupControl(*server_, "suggest=401"));
+    Lookup("заря");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_NE(messages_.messages[0].text.find(" Причина : Unauthorized| Текст : HTTP 401 Unauthorized|"_ansi),
+              std::string::npos);
+    for (const char* fault : {"suggest=429", "suggest=500", "suggest=502"}) {
+        messages_.messages.clear();
+        ASSERT_TRUE(LookupControl(*server_, fault));
+        Lookup("заря");
+        EXPECT_TRUE(messages_.messages.empty()) << fault;
+        EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi) << fault;
+        EXPECT_EQ(data_.lastOutcome.result, 0) << fault;
+    }
+    ASSERT_TRUE(LookupControl(*server_, "suggest=413"));
+    messages_.messages.clear();
+    Lookup("заря");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_NE(messages_.messages[0].text.find("HTTP 413"), std::string::npos);
+}
+
+TEST_F(LookupServiceTest, ARefusedConnectionShowsMessageOneOnlyEvenAfterASuccess) {
+    Lookup("заря");
+    ASSERT_EQ(data_.rows.size(), 20u);
+    urls_.suggestBase = "https://127.0.0.1:" + std::to_string(testing::ClosedPort());
+    Lookup("заря");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0].caption, "У нас проблема ..."_ansi);
+    EXPECT_TRUE(messages_.messages[0].text.starts_with("Ошибка запроса SendRequest: 7| "_ansi))
+        << messages_.messages[0].text;
+    EXPECT_TRUE(data_.rows.empty());
+    EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi);
+    EXPECT_EQ(view_.events.back(), "address");
+}
+
+TEST_F(LookupServiceTest, WithTheVersionServiceDownEveryLookupReportsItAfterItsOwnResult) {
+    urls_.versionBase = "https://127.0.0.1:" + std::to_string(testing::ClosedPort());
+    Lookup("заря");
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_TRUE(messages_.messages[0].text.starts_with("Ошибка запроса SendRequest: 7| "_ansi));
+    EXPECT_EQ(data_.statusLine, "Показано: 20 (Уточните запрос !)"_ansi);
+    Lookup("несуществующее");
+    ASSERT_EQ(messages_.messages.size(), 3u);
+    EXPECT_EQ(messages_.messages[1].caption, "Сообщение"_ansi);
+    EXPECT_TRUE(messages_.messages[2].text.starts_with("Ошибка запроса SendRequest: 7| "_ansi));
+    EXPECT_EQ(data_.actualityDate, 0);
+}
+
+TEST_F(LookupServiceTest, AFailedLookupStillAsksForTheActualityDate) {
+    ASSERT_TRUE(LookupControl(*server_, "suggest=500"));
+    Lookup("заря");
+    EXPECT_EQ(server_->Requests("/api/v2/version").size(), 1u);
+    EXPECT_EQ(data_.actualityDate, platform::DayNumber(2024, 6, 1));
+    EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi);
+}
+
+TEST_F(LookupServiceTest, VersionAnswersWithoutAUsableDateLeaveItUnknown) {
+    for (const char* fault : {"version=noegrul", "version=notjson", "version=500"}) {
+        ASSERT_TRUE(LookupControl(*server_, fault));
+        Lookup("ладога");
+        EXPECT_EQ(data_.actualityDate, 0) << fault;
+        EXPECT_EQ(data_.statusLine, "Найдено: 19"_ansi) << fault;
+    }
+    EXPECT_TRUE(messages_.messages.empty());
+    ASSERT_TRUE(LookupControl(*server_, "version=none&egrul=31.02.2024"));
+    Lookup("ладога");
+    EXPECT_EQ(data_.actualityDate, 0);
+    ASSERT_TRUE(LookupControl(*server_, "egrul=20.01.2025"));
+    Lookup("ладога");
+    EXPECT_EQ(data_.statusLine, "Актуальность: 20.01.2025 г., Найдено: 19"_ansi);
+}
+
+// --- answers that are not what they should be ---
+
+TEST_F(LookupServiceTest, BadAnswersWithStatus200CountAsNoItems) {
+    for (const char* body :
+         {"not json at all", "{\"suggestions\":{\"value\":\"x\"}}", "{\"suggestions\":[]", "{\"suggestions\":17}"}) {
+        messages_.messages.clear();
+        ASSERT_TRUE(LookupControl(*server_, "suggest=canned&status=200&type=application/json", body));
+        Lookup("заря");
+        ASSERT_EQ(messages_.messages.size(), 1u) << body;
+        EXPECT_EQ(messages_.messages[0].caption, "Сообщение"_ansi) << body;
+        EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi) << body;
+    }
+}
+
+TEST_F(LookupServiceTest, AnAnswerOfSeveralMegabytes) {
+    std::string entry = "{\"value\":\"" + std::string(100000, 'v') + "\",\"unrestricted_value\":\"ООО ТЕСТ " +
+                        std::string(1000, 'N') + "\",\"data\":{\"inn\":\"" + std::string(5000, '1') +
+                        "\",\"state\":{\"registration_date\":1029456000000}}}";
+    std::string body = "{\"suggestions\":[";
+    for (int i = 0; i < 40; ++i)
+        body += (i ? "," : "") + entry;
+    body += "]}";
+    ASSERT_GT(body.size(), 4u * 1024 * 1024);
+    ASSERT_TRUE(LookupControl(*server_, "suggest=canned&status=200&type=application/json", body));
+    Lookup("заря");
+    EXPECT_EQ(data_.rows.size(), 40u);
+    EXPECT_EQ(data_.rows[0].QFName.View().size(), 255u);
+    EXPECT_EQ(data_.rows[0].QFRegDate, platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(data_.statusLine, "Актуальность: 01.06.2024 г., Найдено: 40"_ansi);
+}
+
+} // namespace
+} // namespace kvilo::lookup

@@ -1,0 +1,182 @@
+// One answer item becomes one result row: trimming and widths, dates, the status, branch-type and
+// legal-form words, the branch count, and the copy to the card's record.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lookup/party_mapping.h"
+#include "lookup/party_row.h"
+#include "platform/cp1251.h"
+#include "platform/dates.h"
+
+namespace kvilo::lookup {
+namespace {
+
+using namespace platform::literals;
+
+SuggestionItem BankItem() {
+    SuggestionItem item;
+    item.UNRESTRICTED_VALUE = "  ПАО БАНК  "_ansi;
+    item.DATA.INN = " 7707083893";
+    item.DATA.KPP = "773601001";
+    item.DATA.OGRN = "1027700132195";
+    item.DATA.OKPO = "00032537";
+    item.DATA.OKVED = "64.19";
+    item.DATA.TYPE = "LEGAL";
+    item.DATA.BRANCH_TYPE = "MAIN";
+    item.DATA.BRANCH_COUNT = "88";
+    item.DATA.MANAGEMENT.NAME = "Петров Пётр Петрович"_ansi;
+    item.DATA.MANAGEMENT.POST = "ПРЕЗИДЕНТ"_ansi;
+    item.DATA.STATE.STATUS = "ACTIVE";
+    item.DATA.STATE.ACTUALITY_DATE = "1737331200000";
+    item.DATA.STATE.REGISTRATION_DATE = "1029456000000";
+    item.DATA.ADDRESS.UNRESTRICTED_VALUE = "117312, г Москва"_ansi;
+    item.DATA.ADDRESS.DATA.GEO_LAT = "55.7002";
+    item.DATA.ADDRESS.DATA.GEO_LON = "37.5855";
+    return item;
+}
+
+TEST(PartyMappingDates, MillisecondTimestampsBecomeDays) {
+    EXPECT_EQ(DayFromMillisText("1029456000000"), platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(DayFromMillisText("  1737331200000 "), platform::DayNumber(2025, 1, 20));
+    EXPECT_EQ(DayFromMillisText("0"), platform::DayNumber(1970, 1, 1));
+    // not whole days: the day it falls on
+    EXPECT_EQ(DayFromMillisText("1029499200000"), platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(DayFromMillisText("-86400000"), platform::DayNumber(1969, 12, 31));
+}
+
+TEST(PartyMappingDates, EmptyAndNullAreNoDate) {
+    EXPECT_EQ(DayFromMillisText(""), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText("    "), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText("null"), platform::kNoDate);
+}
+
+TEST(PartyMappingDates, TextThatIsNoNumberIsTheEpoch) {
+    EXPECT_EQ(DayFromMillisText("yesterday"), platform::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("NULL"), platform::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("12ab"), platform::DayNumber(1970, 1, 1));
+}
+
+TEST(PartyMappingDates, AbsurdTimestampsGiveNoDateInsteadOfOverflowing) {
+    EXPECT_EQ(DayFromMillisText("99999999999999999999"), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText("1e300"), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText("-1e300"), platform::kNoDate);
+}
+
+TEST(PartyMappingWords, StatusBranchTypeAndLegalForm) {
+    EXPECT_EQ(StatusWord("ACTIVE"), "действующая"_ansi);
+    EXPECT_EQ(StatusWord("LIQUIDATING"), "ликвидируется"_ansi);
+    EXPECT_EQ(StatusWord("LIQUIDATED  "), "ликвидирована"_ansi);
+    EXPECT_EQ(StatusWord("REORGANIZING"), "???");
+    EXPECT_EQ(StatusWord("BANKRUPT"), "???");
+    EXPECT_EQ(StatusWord("active"), "???");
+    EXPECT_EQ(StatusWord(""), "???");
+    EXPECT_EQ(BranchTypeWord("MAIN"), "головной"_ansi);
+    EXPECT_EQ(BranchTypeWord("BRANCH"), "филиал"_ansi);
+    EXPECT_EQ(BranchTypeWord(""), "");
+    EXPECT_EQ(BranchTypeWord("Main"), "");
+    EXPECT_EQ(LegalFormLetter("LEGAL"), "Ю"_ansi);
+    EXPECT_EQ(LegalFormLetter("INDIVIDUAL"), "Ф"_ansi);
+    EXPECT_EQ(LegalFormLetter("legal"), "?");
+    EXPECT_EQ(LegalFormLetter(""), "?");
+}
+
+TEST(PartyMappingRow, EveryFieldOfAFullItem) {
+    PartyRow row = ToPartyRow(BankItem());
+    EXPECT_EQ(row.QFName.View(), "ПАО БАНК"_ansi);
+    EXPECT_EQ(row.QFInn.View(), "7707083893");
+    EXPECT_EQ(row.QFKpp.View(), "773601001");
+    EXPECT_EQ(row.QFOgrn.View(), "1027700132195");
+    EXPECT_EQ(row.QFLiZo.View(), "Ю"_ansi);
+    EXPECT_EQ(row.QFAddress.View(), "117312, г Москва"_ansi);
+    EXPECT_EQ(row.QFActDate, platform::DayNumber(2025, 1, 20));
+    EXPECT_EQ(row.QFRegDate, platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(row.QFLiqDate, platform::kNoDate);
+    EXPECT_EQ(row.QFStatus.View(), "действующая"_ansi);
+    EXPECT_EQ(row.QFDir.View(), "Петров Пётр Петрович"_ansi);
+    EXPECT_EQ(row.QFDol.View(), "ПРЕЗИДЕНТ"_ansi);
+    EXPECT_EQ(row.QFBCount, 88);
+    EXPECT_EQ(row.QFBType.View(), "головной"_ansi);
+    EXPECT_EQ(row.QFOkved.View(), "64.19");
+    EXPECT_EQ(row.QFOkpo.View(), "00032537");
+    EXPECT_EQ(row.QFLat.View(), "55.7002");
+    EXPECT_EQ(row.QFLon.View(), "37.5855");
+}
+
+TEST(PartyMappingRow, AnEmptyItemGivesEmptyFieldsAndTheOtherWords) {
+    PartyRow row = ToPartyRow(SuggestionItem{});
+    EXPECT_TRUE(row.QFName.Empty());
+    EXPECT_TRUE(row.QFKpp.Empty());
+    EXPECT_EQ(row.QFActDate, 0);
+    EXPECT_EQ(row.QFRegDate, 0);
+    EXPECT_EQ(row.QFLiqDate, 0);
+    EXPECT_EQ(row.QFStatus.View(), "???");
+    EXPECT_EQ(row.QFLiZo.View(), "?");
+    EXPECT_TRUE(row.QFBType.Empty());
+    EXPECT_EQ(row.QFBCount, 0);
+}
+
+TEST(PartyMappingRow, TextsAreCutToTheRowWidths) {
+    SuggestionItem item = BankItem();
+    std::string longName(300, 'N');
+    item.UNRESTRICTED_VALUE = "   " + longName;
+    item.DATA.INN = std::string(40, '7');
+    item.DATA.ADDRESS.UNRESTRICTED_VALUE = std::string(400, 'A');
+    PartyRow row = ToPartyRow(item);
+    EXPECT_EQ(row.QFName.View(), longName.substr(0, 255));
+    EXPECT_EQ(row.QFInn.View(), std::string(19, '7'));
+    EXPECT_EQ(row.QFAddress.View().size(), 255u);
+}
+
+TEST(PartyMappingRow, OkvedIsCutByTheAnswerFieldNotTheRow) {
+    SuggestionItem item = BankItem();
+    item.DATA.OKVED = "62.01 Разработка компьютерного программного обеспечения"_ansi;
+    EXPECT_EQ(ToPartyRow(item).QFOkved.View(), "62.01 Разработка ком"_ansi);
+}
+
+TEST(PartyMappingRow, BranchCountThatIsNoNumber) {
+    SuggestionItem item = BankItem();
+    item.DATA.BRANCH_COUNT = "many";
+    EXPECT_EQ(ToPartyRow(item).QFBCount, 0);
+    item.DATA.BRANCH_COUNT = "9999999999";
+    EXPECT_EQ(ToPartyRow(item).QFBCount, 0);
+    item.DATA.BRANCH_COUNT = "12.0";
+    EXPECT_EQ(ToPartyRow(item).QFBCount, 12);
+}
+
+TEST(PartyRecordCopy, CopiesEveryFieldAndTheRegion) {
+    PartyRow row = ToPartyRow(BankItem());
+    PartyRecord r = CopyToPartyRecord(row, 77);
+    EXPECT_EQ(r.DaName.View(), row.QFName.View());
+    EXPECT_EQ(r.DaInn.View(), "7707083893");
+    EXPECT_EQ(r.DaKpp.View(), "773601001");
+    EXPECT_EQ(r.DaOgrn.View(), "1027700132195");
+    EXPECT_EQ(r.DaLiZo.View(), "Ю"_ansi);
+    EXPECT_EQ(r.DaAddress.View(), row.QFAddress.View());
+    EXPECT_EQ(r.DaActDate, row.QFActDate);
+    EXPECT_EQ(r.DaRegDate, row.QFRegDate);
+    EXPECT_EQ(r.DaLiqDate, 0);
+    EXPECT_EQ(r.DaStatus.View(), row.QFStatus.View());
+    EXPECT_EQ(r.DaDir.View(), row.QFDir.View());
+    EXPECT_EQ(r.DaDol.View(), row.QFDol.View());
+    EXPECT_EQ(r.DaBCount, 88);
+    EXPECT_EQ(r.DaBType.View(), row.QFBType.View());
+    EXPECT_EQ(r.DaOkved.View(), "64.19");
+    EXPECT_EQ(r.DaOkpo.View(), "00032537");
+    EXPECT_EQ(r.DaSrf, 77);
+    EXPECT_EQ(r.DaLat.View(), "55.7002");
+    EXPECT_EQ(r.DaLon.View(), "37.5855");
+}
+
+TEST(PartyRecordCopy, RecordsAreDeclaredInColumnOrder) {
+    const auto& layout = json::LayoutOf<PartyRow>();
+    ASSERT_EQ(layout.Fields().size(), kPartyRowFieldNames.size());
+    for (size_t i = 0; i < kPartyRowFieldNames.size(); ++i)
+        EXPECT_EQ(layout.Fields()[i].name, kPartyRowFieldNames[i]);
+    const auto& record = json::LayoutOf<PartyRecord>();
+    ASSERT_EQ(record.Fields().size(), 19u);
+    EXPECT_EQ(record.Fields()[16].name, "DaSrf");
+}
+
+} // namespace
+} // namespace kvilo::lookup

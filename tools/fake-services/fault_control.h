@@ -1,0 +1,65 @@
+#pragma once
+// Faults a test selects for the requests that follow: answer with an error status, answer late, close
+// the connection in the middle of the body, or serve a resource as if the server knew no byte ranges.
+// They are set through POST /_control and apply to every route, present and future.
+#include <httplib.h>
+
+#include <cstddef>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvilo::fake {
+
+struct Fault {
+    enum class Mode { Fail, Slow, Drop, NoRanges };
+    Mode mode = Mode::Fail;
+    std::string path;      // the request path must start with this ("" = any path)
+    std::string method;    // "" = any method, otherwise exactly this one (GET, HEAD, POST)
+    int status = 500;      // Fail: the status answered
+    int count = 1;         // matching requests hit; -1 = every one
+    int skip = 0;          // matching requests let through before the first hit
+    int delayMs = 1000;    // Slow: the wait before the answer
+    size_t after = 0;      // Drop: body bytes sent before the connection is closed
+    bool perRange = false; // count and skip apply to each range start (Range header) separately
+};
+
+// Reads a fault from the control request's parameters (mode=fail|slow|drop|noranges, path, method,
+// status, count, skip, delay_ms, after, per_range=1). Empty when the mode is unknown.
+std::optional<Fault> FaultFromParams(const httplib::Params& params);
+
+class FaultControl {
+public:
+    void Add(const Fault& fault);
+    void Clear();
+    // The fault that hits this request, consuming one of its hits; none when no fault applies.
+    std::optional<Fault> Take(const httplib::Request& request);
+
+private:
+    struct Counter {
+        int seen = 0;
+        int hits = 0;
+    };
+    struct Armed {
+        Fault fault;
+        std::map<std::string, Counter> counters; // by range start, or one entry "" without per_range
+    };
+    std::mutex mutex_;
+    std::vector<Armed> armed_;
+};
+
+// What the handlers of one request decide for its answer; the answer is finished from it after routing.
+struct RequestState {
+    std::optional<Fault> fault;
+    std::optional<size_t> logIndex;
+    std::optional<size_t> dropAfter; // a route that always closes its connection early
+    bool noAcceptRanges = false;     // the answer must not announce byte ranges
+};
+
+// The state of the request this worker thread is answering (pre-routing, route and post-routing
+// handlers of one request run on one thread).
+RequestState& CurrentRequest();
+
+} // namespace kvilo::fake
