@@ -19,7 +19,9 @@ std::string Field(std::string_view text, size_t width) {
 } // namespace
 
 std::string LocationMapCaption(std::string_view text) {
-    return Field("1", 10) + Field(text, 200);
+    // Left-justified: leading blanks would push the name out of the field.
+    const size_t start = text.find_first_not_of(' ');
+    return Field("1", 10) + Field(start == std::string_view::npos ? std::string_view() : text.substr(start), 200);
 }
 
 void StartLocationMap(std::string caption, std::string longitude, std::string latitude) {

@@ -9,8 +9,8 @@
 
 namespace kvilo::online {
 
-// The map window's caption argument: "1" in a field of 10 characters, then `text` in a field of 200
-// (cut or padded with blanks), 210 characters in all.
+// The map window's caption argument: "1" in a field of 10 characters, then `text` left-justified in a field
+// of 200 (cut or padded with blanks), 210 characters in all.
 std::string LocationMapCaption(std::string_view text);
 
 // Shows the location given by `longitude` and `latitude` with `caption`. Takes copies of its texts, so the

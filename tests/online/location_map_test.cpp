@@ -16,6 +16,11 @@ TEST(LocationMapCaption, IsOneInTenThenTheTextInTwoHundred) {
     EXPECT_EQ(caption.find_first_not_of(' ', 19), std::string::npos);
 }
 
+TEST(LocationMapCaption, LeftJustifiesTheText) {
+    EXPECT_EQ(LocationMapCaption("   ООО Альфа"_ansi), LocationMapCaption("ООО Альфа"_ansi));
+    EXPECT_EQ(LocationMapCaption("    "), "1" + std::string(209, ' '));
+}
+
 TEST(LocationMapCaption, CutsALongTextAtTwoHundred) {
     const std::string caption = LocationMapCaption(std::string(250, 'x'));
     ASSERT_EQ(caption.size(), 210u);
