@@ -43,4 +43,17 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
 // The whole contents of a file; empty when it cannot be opened or is empty.
 std::string ReadWholeFile(std::string_view fileName);
 
+// The same for a record declared with KVILO_RECORD, without spelling out its view:
+//   JsonToRecord(root.get(), answer, rules);   JsonTree json = RecordToJson(row);
+template <class T>
+requires detail::HasLayout<T>
+bool JsonToRecord(const TJsonNode* node, T& record, std::string_view rulesText = {}) {
+    return JsonToRecord(node, ViewOf(record), rulesText);
+}
+template <class T>
+requires detail::HasLayout<T> JsonTree RecordToJson(T& record, std::string_view rulesText = {},
+                                                    bool lowerCase = false) {
+    return RecordToJson(ViewOf(record), rulesText, lowerCase);
+}
+
 } // namespace kvilo::json

@@ -1,6 +1,7 @@
 #include "json/json_node.h"
 
 #include <new>
+#include <vector>
 
 #include "platform/code_page.h"
 
@@ -52,17 +53,22 @@ TJsonNode* AddOrDelete(TJsonNode* object, std::string_view name, TJsonNode* item
 } // namespace
 
 void DeleteJson(TJsonNode* node) {
-    // The children of each node are spliced in front of its successors, so the whole tree is released by
-    // one walk along a single chain: no recursion, and each node is visited a bounded number of times.
-    while (node != nullptr) {
+    // Depth first without recursion: the siblings still to be released wait on a heap stack, one entry per
+    // level of nesting, so neither long sibling chains nor deep nesting grow the call stack.
+    std::vector<TJsonNode*> pending;
+    while (node != nullptr || !pending.empty()) {
+        if (node == nullptr) {
+            node = pending.back();
+            pending.pop_back();
+            continue;
+        }
         TJsonNode* next = node->NEXT;
-        const bool reference = (node->TYPE & kJsonIsReference) != 0;
-        if (!reference && node->CHILD != nullptr) {
-            TJsonNode* last = LastChild(node);
-            last->NEXT = next;
+        if ((node->TYPE & kJsonIsReference) != 0) {
+            node->VALUESTRING.Forget();
+        } else if (node->CHILD != nullptr) {
+            if (next != nullptr) pending.push_back(next);
             next = node->CHILD;
         }
-        if (reference) node->VALUESTRING.Forget();
         delete node;
         node = next;
     }

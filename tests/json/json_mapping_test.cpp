@@ -202,6 +202,16 @@ TEST(JsonToRecordNames, PrefixedFieldTakesAMemberInAnyCase) {
     EXPECT_EQ(person.inn.View(), "1234567890");
 }
 
+TEST(JsonToRecordNames, RecordsCanBePassedWithoutAView) {
+    Person person;
+    ASSERT_TRUE(JsonToRecord(Json("{\"name\":\"direct\"}").get(), person));
+    EXPECT_EQ(person.NAME.View(), "direct");
+    RecordView view = ViewOf(person);
+    ASSERT_TRUE(JsonToRecord(Json("{\"name\":\"view\"}").get(), view));
+    EXPECT_EQ(person.NAME.View(), "view");
+    EXPECT_EQ(Show(RecordToJson(person, "{\"name\":\"*\",\"ignore\":1}").get()), "{}");
+}
+
 TEST(JsonToRecordNames, ARuleRenamesTheMember) {
     Person person;
     const std::string rules = "{\"name\":\"inn\",\"jsonName\":\"tax_id\"}";

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
 #include "platform/cp1251.h"
 #include "platform/debug_output.h"
+#include "platform/variant.h"
 #include "json/code_page_convert.h"
 
 using namespace kvilo::json;
@@ -135,6 +139,28 @@ TEST(JsonParserNumbers, AtMostSixtyFourCharactersAreTaken) {
     Outcome longest = ParseText("[" + digits64 + "]");
     EXPECT_EQ(GetArrayItem(longest.root.get(), 1)->VALUESTRING.View(), digits64);
     EXPECT_EQ(ParseText("[" + digits64 + "1]").root, nullptr);
+}
+
+TEST(JsonParserNumbers, ValuesEqualThePlatformsNumericService) {
+    // Short numbers are converted without the service; their values must be the very same doubles.
+    std::mt19937 random(7);
+    const auto digits = [&](int most) {
+        std::string out;
+        const int count = 1 + static_cast<int>(random() % static_cast<unsigned>(most));
+        for (int i = 0; i < count; ++i)
+            out += static_cast<char>('0' + random() % 10);
+        return out;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string number = (random() % 2 ? "-" : "") + digits(18);
+        if (random() % 2) number += "." + digits(18);
+        if (random() % 3 == 0) number += std::string(random() % 2 ? "e" : "E") + (random() % 2 ? "-" : "+") + digits(3);
+        Outcome outcome = ParseText("[" + number + "]");
+        const TJsonNode* item = GetArrayItem(outcome.root.get(), 1);
+        ASSERT_NE(item, nullptr) << number;
+        const double expected = kvilo::platform::NumericValue(number);
+        EXPECT_EQ(std::memcmp(&item->VALUEDOUBLE, &expected, sizeof expected), 0) << number;
+    }
 }
 
 TEST(JsonParserStrings, EscapesDecode) {

@@ -14,6 +14,7 @@
 #include "platform/code_page.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
+#include "platform/debug_output.h"
 
 namespace kvilo::lookup {
 namespace {
@@ -70,6 +71,24 @@ TEST_F(LookupServiceTest, BodyHeadersAndAgentForAnInnInOneRegion) {
     EXPECT_EQ(r.Header("Accept-Charset"), "utf-8");
     EXPECT_EQ(r.Header("Authorization"), std::string("Token ") + kAccessToken);
     EXPECT_EQ(r.Header("User-Agent"), "Mozilla/1.22 (compatible; MSIE 10.0; Windows 3.1)");
+}
+
+TEST_F(LookupServiceTest, TheFourHeadersGoInTheirOrder) {
+    platform::ScopedDebugCapture capture;
+    Lookup("заря");
+    std::string sent;
+    for (const std::string& line : capture.Lines())
+        if (line.find("HEADER_OUT") != std::string::npos && line.find(kSuggestPartyPath) != std::string::npos)
+            sent = line;
+    ASSERT_FALSE(sent.empty());
+    size_t type = sent.find("Content-Type: application/xml");
+    size_t accept = sent.find("Accept: application/json");
+    size_t charset = sent.find("Accept-Charset: utf-8");
+    size_t token = sent.find(std::string("Authorization: Token ") + kAccessToken);
+    ASSERT_NE(token, std::string::npos) << sent;
+    EXPECT_LT(type, accept);
+    EXPECT_LT(accept, charset);
+    EXPECT_LT(charset, token);
 }
 
 TEST_F(LookupServiceTest, OneDigitRegionCyrillicAndMarkupCharactersArriveAsTyped) {

@@ -1,0 +1,7 @@
+#include "kvilo_resources.h"
+
+#include <QtCore/qglobal.h>
+
+void InitKviloResources() {
+    Q_INIT_RESOURCE(kvilo);
+}

@@ -1,0 +1,11 @@
+#include "app/list_format_lifecycle.h"
+
+namespace kvilo::app {
+
+// Nothing to register: the list-format stores arrive with the list-format customisation.
+void SetUpListFormatStores() {}
+
+// Nothing to write: no list format is kept in memory in this version.
+void SaveListFormats() {}
+
+} // namespace kvilo::app

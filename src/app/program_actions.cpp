@@ -1,0 +1,62 @@
+#include "app/program_actions.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/screen_keyboard.h"
+#include "app/shell_open.h"
+#include "extract/extract_card_window.h"
+#include "extract/register_export.h"
+#include "framework/message_presenter.h"
+#include "online/location_map.h"
+#include "platform/command_line.h"
+#include "platform/cp1251.h"
+
+namespace kvilo::app {
+
+using namespace platform::literals;
+
+void ShowNotBuiltYet(const std::string& what) {
+    framework::Message message;
+    message.caption = "Сообщение"_ansi;
+    message.text = what + "|| В этой версии Kvilo эта функция ещё не сделана."_ansi;
+    message.icon = framework::MessageIcon::Information;
+    framework::ShowMessage(message);
+}
+
+lookup::BrowseActions ProgramBrowseActions() {
+    lookup::BrowseActions actions;
+    actions.openCard = [](const lookup::PartyRecord& record) {
+        extract::Form_EGRUL(record, QApplication::activeWindow());
+    };
+    // The window's one workbook writer, kept as long as its actions.
+    auto writer = std::make_shared<xlsx::TXlsxWriterClass>();
+    actions.exportList = [writer](const lookup::PartyRows& rows, const std::string& title) {
+        extract::ExportRegister(*writer, rows, title, extract::AfterClose::Open);
+    };
+    actions.showMap = [](const lookup::MapArguments& map) {
+        online::StartLocationMap(map.caption, map.longitude, map.latitude);
+    };
+    actions.listSettings = [] { ShowNotBuiltYet(" Настройка формата списка."_ansi); };
+    actions.checkUpdate = [](int32_t) {
+        ShowNotBuiltYet(" Проверка и обновление версии программы."_ansi);
+        return false;
+    };
+    actions.screenKeyboard = [] { ShowScreenKeyboard(); };
+    actions.openSite = [](const std::string& address) { StartShellOpen(address, ""); };
+    return actions;
+}
+
+lookup::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
+    lookup::BrowseOptions options;
+    options.buildDate = buildDate;
+    options.urls = lookup::ServiceUrlsFromParameters();
+    std::string site = platform::CommandParameter("SITEURL");
+    options.siteAddress = site.empty() ? kMakerSite : site;
+    options.demo =
+        !platform::CommandParameter("SUGGESTURL").empty() || !platform::CommandParameter("VERSIONURL").empty();
+    options.actions = ProgramBrowseActions();
+    return options;
+}
+
+} // namespace kvilo::app

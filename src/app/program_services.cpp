@@ -1,0 +1,71 @@
+#include "app/program_services.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "app/list_format_lifecycle.h"
+#include "app/locale_texts.h"
+#include "app/program_actions.h"
+#include "app/settings_file.h"
+#include "app/storage_error_texts.h"
+#include "framework/error_manager_runtime.h"
+
+namespace kvilo::app {
+
+// The window font and size every window inherits unless its own layout says otherwise. Qt's fonts are
+// Unicode, so the Russian character set that Windows fonts are given needs no setting of its own.
+constexpr int kDefaultFontPoints = 11;
+
+ProgramServices::ProgramServices() : previousPresenter_(framework::SetMessagePresenter(&presenter_)) {}
+
+ProgramServices::~ProgramServices() {
+    framework::SetMessagePresenter(previousPresenter_);
+    framework::SetSettingsStore(nullptr);
+    framework::SetErrorManager(nullptr);
+}
+
+void ProgramServices::InitialiseErrorManager() {
+    framework::SetErrorManager(&errorManager_);
+}
+
+void ProgramServices::OpenSettingsStore() {
+    settingsStore_.Open(framework::kProgramSettingsKey, framework::kSettingsNative, framework::kRootCurrentUser);
+    framework::SetSettingsStore(&settingsStore_);
+}
+
+void ProgramServices::SetUpListFormatStores() {
+    app::SetUpListFormatStores();
+}
+
+void ProgramServices::InstallLocaleTexts() {
+    app::InstallLocaleTexts();
+}
+
+void ProgramServices::SetDefaultFonts() {
+    QFont font = QApplication::font();
+    font.setPointSize(kDefaultFontPoints);
+    QApplication::setFont(font);
+}
+
+void ProgramServices::InstallStorageErrorTexts() {
+    framework::InstallRuntimeErrorTexts(StorageErrorTexts());
+}
+
+std::string ProgramServices::ResolveSettingsFile() {
+    return app::ResolveSettingsFile("Egrul");
+}
+
+void ProgramServices::RunMainWindow(int32_t buildDate) {
+    lookup::Browse_EGRUL(ProgramBrowseOptions(buildDate));
+}
+
+void ProgramServices::SaveListFormats() {
+    app::SaveListFormats();
+}
+
+void ProgramServices::CloseSettingsStore() {
+    framework::SetSettingsStore(nullptr);
+    settingsStore_.Close();
+}
+
+} // namespace kvilo::app

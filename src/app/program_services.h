@@ -1,0 +1,35 @@
+#pragma once
+// The services the real program sets up, runs and closes around its main window.
+#include <memory>
+
+#include "app/startup.h"
+#include "framework/error_manager.h"
+#include "framework/qt_message_presenter.h"
+#include "framework/settings_store.h"
+
+namespace kvilo::app {
+
+class ProgramServices : public StartupServices {
+public:
+    ProgramServices();
+    ~ProgramServices() override;
+
+    void InitialiseErrorManager() override;
+    void OpenSettingsStore() override;
+    void SetUpListFormatStores() override;
+    void InstallLocaleTexts() override;
+    void SetDefaultFonts() override;
+    void InstallStorageErrorTexts() override;
+    std::string ResolveSettingsFile() override;
+    void RunMainWindow(int32_t buildDate) override;
+    void SaveListFormats() override;
+    void CloseSettingsStore() override;
+
+private:
+    framework::QtMessagePresenter presenter_;
+    framework::MessagePresenter* previousPresenter_;
+    framework::ErrorManager errorManager_;
+    framework::SettingsStore settingsStore_;
+};
+
+} // namespace kvilo::app

@@ -1,0 +1,63 @@
+#pragma once
+// The version resource that each of the program's own libraries carries in its file: a small header, the
+// key "VS_VERSION_INFO" in UTF-16 and the 52-byte fixed file information with signature 0xFEEF04BD, laid
+// out as the Windows resource compiler lays out the root block. The build check of start-up reads it back
+// from the library file, so a library from another build is caught without loading it.
+#include <cstdint>
+
+namespace kvilo::app {
+
+inline constexpr uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
+inline constexpr char kVersionResourceKey[] = "VS_VERSION_INFO";
+
+struct FixedFileInfo {
+    uint32_t signature;
+    uint32_t structVersion;
+    uint32_t fileVersionMS; // major << 16 | minor
+    uint32_t fileVersionLS; // patch << 16 | build
+    uint32_t productVersionMS;
+    uint32_t productVersionLS;
+    uint32_t fileFlagsMask;
+    uint32_t fileFlags;
+    uint32_t fileOS;
+    uint32_t fileType;
+    uint32_t fileSubtype;
+    uint32_t fileDateMS;
+    uint32_t fileDateLS;
+};
+static_assert(sizeof(FixedFileInfo) == 52, "the fixed file information is 52 bytes");
+
+struct VersionResource {
+    uint16_t length;      // bytes of the whole resource
+    uint16_t valueLength; // bytes of the fixed file information
+    uint16_t type;        // 0: binary value
+    char16_t key[16];     // u"VS_VERSION_INFO" and its terminator
+    uint16_t padding;     // the value starts on a 32-bit boundary
+    FixedFileInfo value;
+};
+static_assert(sizeof(VersionResource) == 92, "header, key, padding and value without gaps");
+inline constexpr uint32_t kVersionValueOffset = 40;
+
+constexpr VersionResource MakeVersionResource(uint16_t major, uint16_t minor, uint16_t patch, uint16_t build) {
+    VersionResource resource{};
+    resource.length = sizeof(VersionResource);
+    resource.valueLength = sizeof(FixedFileInfo);
+    for (int i = 0; kVersionResourceKey[i] != 0; ++i)
+        resource.key[i] = static_cast<char16_t>(kVersionResourceKey[i]);
+    resource.value.signature = kFixedFileInfoSignature;
+    resource.value.structVersion = 0x00010000;
+    resource.value.fileVersionMS = (uint32_t{major} << 16) | minor;
+    resource.value.fileVersionLS = (uint32_t{patch} << 16) | build;
+    resource.value.productVersionMS = resource.value.fileVersionMS;
+    resource.value.productVersionLS = resource.value.fileVersionLS;
+    resource.value.fileType = 2; // a library
+    return resource;
+}
+
+} // namespace kvilo::app
+
+// Embeds the version resource into the binary being built; `used` keeps it although nothing refers to it.
+#define KVILO_VERSION_RESOURCE(major, minor, patch, build)                                                             \
+    extern "C" __attribute__((used, section(".kvilo_version")))                                                        \
+    const kvilo::app::VersionResource kviloVersionResource =                                                           \
+        kvilo::app::MakeVersionResource(major, minor, patch, build)

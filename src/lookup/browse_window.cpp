@@ -1,0 +1,513 @@
+#include "lookup/browse_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "framework/list_control/format_list.h"
+#include "framework/message_presenter.h"
+#include "framework/qt_text.h"
+#include "framework/window_placement_widget.h"
+#include "kvilo_resources.h"
+#include "lookup/lookup_request.h"
+#include "platform/cp1251.h"
+#include "platform/os_version.h"
+
+namespace kvilo::lookup {
+
+using namespace platform::literals;
+using framework::FromQString;
+using framework::ToQString;
+
+const char* const kBrowseListFormat =
+    "120L(2)|_FM~Полное наименование~@s255@[58L(2)|_M~ИНН~@s20@46L(2)|_M~КПП~@s20@70L(2)|_M~ОГРН~@s20@]|"
+    "~Коды ФНС~L(2)14C|_~Л~@s1@120L(2)|_M~Адрес~@s255@52R(2)|_M~Актуальность~L@d06.b@52R(2)|_M~Регистрация~L"
+    "@d06.b@52R(2)|_M~Ликвидация~L@d06.b@80L(2)|_M~Статус~@s20@[100L(2)|_M~ФИО~@s80@100L(2)|_M~Должность~@s80@]"
+    "|~Руководитель~L(2)[36R(2)|_M~Кол-во~L@n_6b@80L(2)|_M~Тип~@s20@]|~Филиалы~L(2)80L(2)|_M~ОКВЭД~@s80@80L(2)|"
+    "_M~ОКПО~@s20@[70R(2)|_M~Широта~L@s20@70R(2)|_M~Долгота~L@s20@]|M~Координаты~L(2)"_ansi;
+
+const char* const kBrowseTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;
+
+namespace {
+
+const QColor kQueryFocused(224, 255, 224);
+const QColor kQueryFilled(238, 255, 238);
+constexpr QRgb kNewerSystemTint = 0xF9F9F9;
+
+QIcon Icon(const char* name) {
+    return QIcon(QString(":/icons/") + name);
+}
+
+QPushButton* Button(const char* caption, const char* icon, const char* name) {
+    auto* button = new QPushButton(Icon(icon), ToQString(caption));
+    button->setObjectName(name);
+    return button;
+}
+
+void SetQueryBackground(QLineEdit* query, const QColor& colour) {
+    QPalette palette = query->palette();
+    palette.setColor(QPalette::Base, colour.isValid() ? colour : QApplication::palette(query).color(QPalette::Base));
+    query->setPalette(palette);
+}
+
+} // namespace
+
+BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
+    InitKviloResources();
+    setObjectName("Browse_EGRUL");
+    QString title = ToQString(kBrowseTitle);
+    if (options_.demo) title += ToQString("  [ДЕМО: данные тестового сервиса, не реестра]"_ansi);
+    setWindowTitle(title);
+    setWindowIcon(Icon("kvilo.png"));
+    setFont(QFont("Segoe UI", font().pointSize()));
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildQueryRow());
+    layout->addWidget(BuildList(), 1);
+    layout->addWidget(BuildBottom());
+    setCentralWidget(central);
+
+    hintZone_ = new QLabel;
+    hintZone_->setObjectName("hintZone");
+    versionZone_ = new QLabel(ToQString(VersionText(options_.buildDate)));
+    versionZone_->setObjectName("versionZone");
+    statusBar()->addWidget(hintZone_, 1);
+    statusBar()->addPermanentWidget(versionZone_);
+
+    if (platform::IsNewerSystem()) {
+        QPalette palette = region_->palette();
+        palette.setColor(QPalette::Base, QColor(kNewerSystemTint));
+        region_->setPalette(palette);
+    }
+    SetHints();
+    Connect();
+    AddShortcuts();
+    EnableRowButtons(false);
+    clearQuery_->setVisible(false);
+    resize(1000, 600);
+    new framework::WindowPlacementKeeper(*this, "Browse_EGRUL");
+}
+
+// The widgets outlive the window's data (they go with the base class): the list must let go of its rows
+// and nothing may report focus changes to a window that is half gone.
+BrowseWindow::~BrowseWindow() {
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    list_->setRowSource(nullptr);
+}
+
+QWidget* BrowseWindow::BuildQueryRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    query_ = new QLineEdit;
+    query_->setObjectName("query");
+    query_->setMaxLength(static_cast<int>(kMaxQueryLength));
+    query_->setAutoFillBackground(true);
+    clearQuery_ = new QToolButton;
+    clearQuery_->setObjectName("clearQuery");
+    clearQuery_->setIcon(Icon("cut.png"));
+    region_ = new QComboBox;
+    region_->setObjectName("region");
+    region_->setAccessibleName(ToQString("Код и наименование субъекта РФ"_ansi));
+    for (const RegionEntry& entry : ParseRegionList(RegionListSource()))
+        region_->addItem(ToQString(entry.text), int{entry.code});
+    region_->setMinimumContentsLength(30);
+    layout->addWidget(query_, 3);
+    layout->addWidget(clearQuery_);
+    layout->addWidget(region_, 2);
+    layout->addWidget(BuildLegalForms());
+    return row;
+}
+
+QWidget* BrowseWindow::BuildLegalForms() {
+    auto* box = new QGroupBox;
+    box->setObjectName("legalForm");
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(4, 2, 4, 2);
+    const char* captions[] = {" &ВСЕ"_ansi, " &Юр/лица"_ansi, " &Физ/лица"_ansi};
+    const char* names[] = {"formAll", "formLegal", "formIndividual"};
+    auto* group = new QButtonGroup(box);
+    for (size_t i = 0; i < legalForms_.size(); ++i) {
+        legalForms_[i] = new QRadioButton(ToQString(captions[i]));
+        legalForms_[i]->setObjectName(names[i]);
+        legalForms_[i]->setIcon(Icon(i == 0 ? "enable.png" : "disable.png"));
+        group->addButton(legalForms_[i]);
+        layout->addWidget(legalForms_[i]);
+    }
+    legalForms_[0]->setChecked(true);
+    return box;
+}
+
+QWidget* BrowseWindow::BuildList() {
+    list_ = new framework::FormatList;
+    list_->setObjectName("list");
+    list_->setFormatText(kBrowseListFormat);
+    list_->setRowSource(&rowSource_);
+    list_->setListFont("Segoe UI"_ansi, 11);
+    // Enter in the list opens the card like a double click; the list hands the key to the window.
+    list_->addAlertKey(QKeyCombination(Qt::Key_Return));
+    list_->addAlertKey(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter));
+    return list_;
+}
+
+QWidget* BrowseWindow::BuildBottom() {
+    auto* bottom = new QWidget;
+    auto* layout = new QGridLayout(bottom);
+    layout->setContentsMargins(0, 0, 0, 0);
+    address_ = new QLineEdit;
+    address_->setObjectName("address");
+    address_->setReadOnly(true);
+    address_->setFocusPolicy(Qt::NoFocus);
+    status_ = new QLabel;
+    status_->setObjectName("status");
+    status_->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(address_, 0, 0);
+    layout->addWidget(status_, 1, 0);
+    layout->addWidget(BuildButtons(), 2, 0);
+    layout->addWidget(BuildLogo(), 0, 1, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    layout->setColumnStretch(0, 1);
+    return bottom;
+}
+
+QWidget* BrowseWindow::BuildLogo() {
+    auto* area = new QWidget;
+    area->setObjectName("logoArea");
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    logo_ = new QLabel;
+    logo_->setObjectName("logo");
+    logo_->setPixmap(QPixmap(":/images/logo.png"));
+    logo_->setMouseTracking(true);
+    logo_->installEventFilter(this);
+    const char* names[] = {"logoFrameTop", "logoFrameBottom", "logoFrameLeft", "logoFrameRight"};
+    for (size_t i = 0; i < logoFrame_.size(); ++i) {
+        logoFrame_[i] = new QFrame;
+        logoFrame_[i]->setObjectName(names[i]);
+        logoFrame_[i]->setFrameShape(i < 2 ? QFrame::HLine : QFrame::VLine);
+        logoFrame_[i]->setVisible(false);
+    }
+    layout->addWidget(logoFrame_[0], 0, 0, 1, 3);
+    layout->addWidget(logoFrame_[2], 1, 0);
+    layout->addWidget(logo_, 1, 1);
+    layout->addWidget(logoFrame_[3], 1, 2);
+    layout->addWidget(logoFrame_[1], 2, 0, 1, 3);
+    return area;
+}
+
+QWidget* BrowseWindow::BuildButtons() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lookup_ = Button(" Запрос"_ansi, "cloud.png", "lookupButton");
+    clear_ = Button(" Очистить"_ansi, "cut.png", "clearButton");
+    card_ = Button(" Реквизиты"_ansi, "z_view.png", "cardButton");
+    export_ = Button("", "z_excel.png", "exportButton");
+    map_ = Button("", "place.png", "mapButton");
+    keyboard_ = Button("", "keyboard.png", "keyboardButton");
+    settings_ = Button("", "settings.png", "settingsButton");
+    update_ = Button("", "check_update.png", "updateButton");
+    exit_ = Button(" Выход"_ansi, "exit.png", "exitButton");
+    for (QPushButton* button : {lookup_, clear_, card_, export_, map_, keyboard_, settings_, update_}) {
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    layout->addWidget(exit_);
+    return row;
+}
+
+// Each hint shows in the status bar's first zone while its control has the focus, and as its tooltip.
+void BrowseWindow::SetHints() {
+    const std::pair<QWidget*, const char*> hints[] = {
+        {query_, "Введите ИНН, наименование, ФИО, город, улицу и т.д. для поиска и нажмите F12 или кнопку ЗАПРОС"_ansi},
+        {clearQuery_, "Очистить поле поиска [CTRL + E]"_ansi},
+        {region_, "Выберите из списка субъект РФ, для уточнения запроса на поиск реквизитов"_ansi},
+        {legalForms_[0]->parentWidget(), "Выберите форму собственности"_ansi},
+        {list_, "Список реквизитов контрагентов в ЕГРЮЛ"_ansi},
+        {lookup_, "Выполнить запрос на реквизиты контрагентов из ЕГРЮЛ [ F12 ]"_ansi},
+        {clear_, "Очистить список запроса реквизитов контрагентов [F5]"_ansi},
+        {card_, "Просмотр реквизитов контрагента [ Ctrl+Enter ]"_ansi},
+        {export_, "Экспорт выписки в XLSX"_ansi},
+        {map_, "Просмотр карты"_ansi},
+        {keyboard_, "Вызов экранной клавиатуры для ввода запроса на поиск [CTRL + Q]"_ansi},
+        {settings_, "Настроить формат списка"_ansi},
+        {update_, "Проверить и обновить версию программы"_ansi},
+        {exit_, "Закрыть окно"_ansi},
+    };
+    for (const auto& [widget, hint] : hints) {
+        widget->setProperty("hint", ToQString(hint));
+        widget->setToolTip(ToQString(TooltipLines(hint)));
+    }
+}
+
+void BrowseWindow::Connect() {
+    connect(query_, &QLineEdit::returnPressed, this, [this] {
+        TakeFields();
+        if (!Trimmed(data_.query).empty()) PressQuery();
+    });
+    connect(query_, &QLineEdit::editingFinished, this, [this] { UpdateQueryLook(QApplication::focusWidget()); });
+    connect(clearQuery_, &QToolButton::clicked, this, &BrowseWindow::ClearQuery);
+    connect(region_, &QComboBox::activated, this, [this] { FocusList(); });
+    for (QRadioButton* radio : legalForms_)
+        connect(radio, &QRadioButton::clicked, this, &BrowseWindow::LegalFormChosen);
+    connect(lookup_, &QPushButton::clicked, this, &BrowseWindow::PressQuery);
+    connect(clear_, &QPushButton::clicked, this, &BrowseWindow::PressClear);
+    connect(card_, &QPushButton::clicked, this, &BrowseWindow::PressCard);
+    connect(export_, &QPushButton::clicked, this, &BrowseWindow::PressExport);
+    connect(map_, &QPushButton::clicked, this, &BrowseWindow::PressMap);
+    connect(keyboard_, &QPushButton::clicked, this, &BrowseWindow::PressKeyboard);
+    connect(settings_, &QPushButton::clicked, this, &BrowseWindow::PressSettings);
+    connect(update_, &QPushButton::clicked, this, &BrowseWindow::PressUpdate);
+    connect(exit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(list_, &framework::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
+    connect(list_, &framework::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
+    for (QTableView* view : {static_cast<QTableView*>(list_), list_->frozenView()})
+        if (view) connect(view, &QTableView::doubleClicked, this, [this] { ListKey(QKeyCombination(Qt::Key_Return)); });
+    // A right-button release on the header line opens the list settings, and so does the list's own
+    // request for them (a double click on a column header).
+    connect(list_, &framework::FormatList::headerRightReleased, this, &BrowseWindow::PressSettings);
+    connect(list_, &framework::FormatList::setupRequested, this, &BrowseWindow::PressSettings);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        UpdateQueryLook(now);
+        ShowHint(now);
+    });
+}
+
+void BrowseWindow::AddShortcuts() {
+    auto add = [this](QKeySequence keys, void (BrowseWindow::*action)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(QKeySequence(Qt::Key_F12), &BrowseWindow::PressQuery);
+    add(QKeySequence(Qt::Key_F5), &BrowseWindow::PressClear);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Return), &BrowseWindow::PressCard);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Enter), &BrowseWindow::PressCard);
+    add(QKeySequence(Qt::CTRL | Qt::Key_E), &BrowseWindow::ClearQuery);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &BrowseWindow::PressKeyboard);
+}
+
+// Every button first takes the current values of all fields from the screen.
+void BrowseWindow::TakeFields() {
+    std::string query = FromQString(query_->text());
+    if (query.size() > kMaxQueryLength) query.resize(kMaxQueryLength);
+    data_.query = query;
+    data_.region = static_cast<uint8_t>(region_->currentData().toInt());
+    data_.legalForm = legalForms_[1]->isChecked()   ? kLegalOnly
+                      : legalForms_[2]->isChecked() ? kIndividualOnly
+                                                    : kAllForms;
+}
+
+void BrowseWindow::PressQuery() {
+    TakeFields();
+    RunLookup(data_, *this, options_.urls);
+}
+
+void BrowseWindow::PressClear() {
+    TakeFields();
+    query_->clear();
+    data_.query.clear();
+    data_.statusLine.clear();
+    status_->clear();
+    data_.rows.clear();
+    data_.rowCount = 0;
+    data_.currentRow = PartyRow{};
+    Refresh();
+    ShowAddressLine({});
+    clearQuery_->setVisible(false);
+    EnableRowButtons(false);
+    FocusQuery();
+}
+
+void BrowseWindow::PressCard() {
+    TakeFields();
+    if (data_.rows.empty() || !ReadCurrentRow()) return;
+    options_.actions.openCard(CopyToPartyRecord(data_.currentRow, data_.lastRegion));
+    FocusList();
+}
+
+void BrowseWindow::PressExport() {
+    TakeFields();
+    if (data_.rows.empty()) return;
+    options_.actions.exportList(data_.rows, kBrowseTitle);
+    ReadCurrentRow();
+    FocusList();
+}
+
+void BrowseWindow::PressMap() {
+    TakeFields();
+    if (data_.rows.empty()) return;
+    const PartyRow& row = data_.currentRow;
+    if (ReadCurrentRow() && HasLocation(row.QFLat.View(), row.QFLon.View())) {
+        options_.actions.showMap(
+            MapArgumentsOf(row.QFName.View(), row.QFAddress.View(), row.QFLon.View(), row.QFLat.View()));
+    } else {
+        framework::Message message;
+        message.caption = "У нас проблема !"_ansi;
+        message.text = "Нет данных о месторасположении контрагента !"_ansi;
+        message.icon = framework::MessageIcon::Information;
+        framework::ShowMessage(message);
+    }
+    FocusList();
+}
+
+void BrowseWindow::PressKeyboard() {
+    TakeFields();
+    options_.actions.screenKeyboard();
+    FocusQuery();
+}
+
+void BrowseWindow::PressSettings() {
+    TakeFields();
+    options_.actions.listSettings();
+    FocusList();
+}
+
+void BrowseWindow::PressUpdate() {
+    TakeFields();
+    if (options_.actions.checkUpdate(options_.buildDate)) {
+        close();
+        return;
+    }
+    FocusList();
+}
+
+void BrowseWindow::ClearQuery() {
+    query_->clear();
+    data_.query.clear();
+    clearQuery_->setVisible(false);
+    FocusQuery();
+}
+
+void BrowseWindow::LegalFormChosen() {
+    for (QRadioButton* radio : legalForms_)
+        radio->setIcon(Icon(radio->isChecked() ? "enable.png" : "disable.png"));
+    FocusList();
+}
+
+// The row buffer follows the list's selection; a row that cannot be read clears it.
+bool BrowseWindow::ReadCurrentRow() {
+    int row = list_->currentRowNumber();
+    bool readable = row >= 1 && static_cast<size_t>(row) <= data_.rows.size();
+    data_.currentRow = readable ? data_.rows[static_cast<size_t>(row - 1)] : PartyRow{};
+    return readable;
+}
+
+void BrowseWindow::RowChanged() {
+    ReadCurrentRow();
+    ShowAddressLine(std::string(data_.currentRow.QFAddress.View()));
+}
+
+void BrowseWindow::ListKey(QKeyCombination key) {
+    bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && !data_.rows.empty()) PressCard();
+}
+
+void BrowseWindow::UpdateQueryLook(QWidget* focused) {
+    bool filled = !Trimmed(FromQString(query_->text())).empty();
+    if (focused == query_) {
+        SetQueryBackground(query_, kQueryFocused);
+        return;
+    }
+    SetQueryBackground(query_, filled ? kQueryFilled : QColor());
+    clearQuery_->setVisible(filled);
+}
+
+void BrowseWindow::ShowHint(QWidget* focused) {
+    QString hint;
+    for (QWidget* widget = focused; widget && widget != this && hint.isEmpty(); widget = widget->parentWidget())
+        hint = widget->property("hint").toString();
+    hintZone_->setText(hint);
+}
+
+void BrowseWindow::ShowLogoFrame(bool show) {
+    for (QFrame* line : logoFrame_)
+        line->setVisible(show);
+    logo_->setCursor(show ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+bool BrowseWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == logo_) {
+        if (event->type() == QEvent::Enter) ShowLogoFrame(true);
+        if (event->type() == QEvent::Leave) ShowLogoFrame(false);
+        if (event->type() == QEvent::MouseButtonRelease) options_.actions.openSite(options_.siteAddress);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The window regaining the focus after its first opening redraws its fields.
+bool BrowseWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        if (opened_) Refresh();
+        opened_ = true;
+    }
+    return QMainWindow::event(event);
+}
+
+void BrowseWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && closed_) closed_();
+}
+
+void BrowseWindow::ShowStatusLine(const std::string& statusLine) {
+    data_.statusLine = statusLine;
+    status_->setText(ToQString(statusLine));
+    status_->repaint();
+}
+
+void BrowseWindow::FocusQuery() {
+    query_->setFocus();
+}
+
+void BrowseWindow::FocusList() {
+    list_->setFocus();
+}
+
+void BrowseWindow::Refresh() {
+    list_->reloadRows();
+    status_->setText(ToQString(data_.statusLine));
+    ShowAddressLine(std::string(data_.currentRow.QFAddress.View()));
+}
+
+void BrowseWindow::SelectRow(size_t index) {
+    list_->setCurrentRowNumber(static_cast<int>(index) + 1);
+    ReadCurrentRow();
+}
+
+void BrowseWindow::EnableRowButtons(bool enable) {
+    for (QPushButton* button : {clear_, card_, map_, export_})
+        button->setEnabled(enable);
+}
+
+void BrowseWindow::ShowAddressLine(const std::string& address) {
+    address_->setText(ToQString(address));
+}
+
+void Browse_EGRUL(BrowseOptions options) {
+    BrowseWindow window(std::move(options));
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+    QEventLoop loop;
+    window.setClosedHandler([&loop] { loop.quit(); });
+    window.show();
+    loop.exec();
+}
+
+} // namespace kvilo::lookup

@@ -1,0 +1,127 @@
+#pragma once
+// Browse_EGRUL, the program's main window: the query row, the result list in its designed format, the
+// status line, the logo and the buttons. The lookup itself is RunLookup's; this window takes the fields
+// from the screen, shows what the lookup reports through LookupView, and starts the row actions.
+#include <QKeyCombination>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "framework/error_manager.h"
+#include "lookup/browse_actions.h"
+#include "lookup/party_lookup.h"
+#include "lookup/party_row_source.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace kvilo::framework {
+class FormatList;
+}
+
+namespace kvilo::lookup {
+
+struct BrowseOptions {
+    int32_t buildDate = 0;
+    ServiceUrls urls;
+    std::string siteAddress; // opened by a click on the logo
+    bool demo = false;       // the services are stand-ins: the window says it shows demo data
+    BrowseActions actions;
+};
+
+// The list's designed format text.
+extern const char* const kBrowseListFormat;
+// The window's title.
+extern const char* const kBrowseTitle;
+
+class BrowseWindow : public QMainWindow, public LookupView {
+public:
+    explicit BrowseWindow(BrowseOptions options, QWidget* parent = nullptr);
+    ~BrowseWindow() override;
+
+    const LookupData& data() const { return data_; }
+    // Called once the window has closed.
+    void setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
+
+    // LookupView
+    void ShowStatusLine(const std::string& statusLine) override;
+    void FocusQuery() override;
+    void FocusList() override;
+    void Refresh() override;
+    void SelectRow(size_t index) override;
+    void EnableRowButtons(bool enable) override;
+    void ShowAddressLine(const std::string& address) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* BuildQueryRow();
+    QWidget* BuildLegalForms();
+    QWidget* BuildList();
+    QWidget* BuildBottom();
+    QWidget* BuildLogo();
+    QWidget* BuildButtons();
+    void SetHints();
+    void Connect();
+    void AddShortcuts();
+
+    void TakeFields();
+    void PressQuery();
+    void PressClear();
+    void PressCard();
+    void PressExport();
+    void PressMap();
+    void PressKeyboard();
+    void PressSettings();
+    void PressUpdate();
+    void ClearQuery();
+    void LegalFormChosen();
+    void RowChanged();
+    void ListKey(QKeyCombination key);
+    bool ReadCurrentRow();
+    void UpdateQueryLook(QWidget* focused);
+    void ShowHint(QWidget* focused);
+    void ShowLogoFrame(bool show);
+
+    BrowseOptions options_;
+    framework::ProcedureScope procedure_{"Browse_EGRUL"};
+    LookupData data_;
+    PartyRowSource rowSource_{data_.rows};
+    std::function<void()> closed_;
+    bool opened_ = false;
+
+    QLineEdit* query_ = nullptr;
+    QToolButton* clearQuery_ = nullptr;
+    QComboBox* region_ = nullptr;
+    std::array<QRadioButton*, 3> legalForms_{}; // " &ВСЕ", " &Юр/лица", " &Физ/лица"
+    framework::FormatList* list_ = nullptr;
+    QLineEdit* address_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* logo_ = nullptr;
+    std::array<QFrame*, 4> logoFrame_{};
+    QPushButton* lookup_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QPushButton* card_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QPushButton* map_ = nullptr;
+    QPushButton* keyboard_ = nullptr;
+    QPushButton* settings_ = nullptr;
+    QPushButton* update_ = nullptr;
+    QPushButton* exit_ = nullptr;
+    QLabel* hintZone_ = nullptr;
+    QLabel* versionZone_ = nullptr;
+};
+
+// Runs the main window on the calling thread until it closes.
+void Browse_EGRUL(BrowseOptions options);
+
+} // namespace kvilo::lookup

@@ -1,0 +1,66 @@
+#include "installation_fixture.h"
+
+#include <fstream>
+#include <random>
+
+namespace kvilo::app {
+namespace {
+
+const char* const kBuiltLibraries[] = {KVILO_KEYED_DRIVER_FILE, KVILO_TEXT_DRIVER_FILE, KVILO_RAW_DRIVER_FILE,
+                                       KVILO_CORE_FILE, KVILO_MEMORY_FILE};
+const char* const kSystemLibraries[] = {"libcurl.so.4", "libxlsxwriter.so.4", "libz.so.1"};
+
+std::filesystem::path FreshFolder() {
+    std::random_device random;
+    auto folder = std::filesystem::temp_directory_path() / ("kvilo-installation-" + std::to_string(random()));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+} // namespace
+
+InstallationFixture::InstallationFixture() : root_(FreshFolder()) {
+    std::filesystem::create_directories(Folder());
+    std::filesystem::create_directories(root_ / "system");
+    std::filesystem::create_directories(root_ / "data");
+    std::ofstream(Folder() / "kvilo") << "program";
+    for (const char* built : kBuiltLibraries) {
+        std::filesystem::path source(built);
+        std::filesystem::copy_file(source, Folder() / source.filename());
+        ownLibraries_.push_back(source.filename().string());
+    }
+    for (const char* name : kSystemLibraries)
+        std::ofstream(root_ / "system" / name) << "library";
+}
+
+InstallationFixture::~InstallationFixture() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+}
+
+std::string InstallationFixture::LibraryPath(size_t row) const {
+    return (Folder() / ownLibraries_[row]).string();
+}
+
+std::string InstallationFixture::SystemLibraryPath(size_t row) const {
+    return (root_ / "system" / kSystemLibraries[row]).string();
+}
+
+void InstallationFixture::RemoveDataFolder() {
+    std::filesystem::remove_all(root_ / "data");
+}
+
+std::string InstallationFixture::ProgramPath() {
+    return (Folder() / "kvilo").string();
+}
+
+uint32_t InstallationFixture::CoreBuild(const std::string& programFolder) {
+    coreFolderSeen = programFolder;
+    return coreBuild;
+}
+
+std::vector<std::string> InstallationFixture::SystemLibraries() {
+    return {SystemLibraryPath(0), SystemLibraryPath(1), SystemLibraryPath(2)};
+}
+
+} // namespace kvilo::app

@@ -1,0 +1,40 @@
+#pragma once
+// A program folder made for one test: copies of this build's companion libraries beside an empty program
+// file, stand-ins for the three system libraries, and a data folder; the probe reports them as start-up
+// would see them. Tests remove or replace files to break the installation.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/build_info.h"
+#include "app/startup.h"
+
+namespace kvilo::app {
+
+class InstallationFixture : public InstallationProbe {
+public:
+    InstallationFixture();
+    ~InstallationFixture() override;
+
+    std::filesystem::path Folder() const { return root_ / "program"; }
+    std::string LibraryPath(size_t row) const;       // rows 0..4 of the own libraries
+    std::string SystemLibraryPath(size_t row) const; // rows 0..2 of the system libraries
+    void RemoveDataFolder();
+
+    std::string ProgramPath() override;
+    uint32_t ProgramBuild() override { return programBuild; }
+    uint32_t CoreBuild(const std::string& programFolder) override;
+    std::vector<std::string> OwnLibraries() override { return ownLibraries_; }
+    std::vector<std::string> SystemLibraries() override;
+    std::string DataFolder() override { return (root_ / "data").string(); }
+
+    uint32_t programBuild = kProgramBuild;
+    uint32_t coreBuild = kProgramBuild;
+    std::string coreFolderSeen;
+
+private:
+    std::filesystem::path root_;
+    std::vector<std::string> ownLibraries_;
+};
+
+} // namespace kvilo::app

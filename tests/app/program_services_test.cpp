@@ -1,0 +1,127 @@
+// The real program's services around a start that stops: the settings store is opened and closed again,
+// no window placement is written and no settings folder is made.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/program_actions.h"
+#include "app/program_services.h"
+#include "framework/settings_store.h"
+#include "installation_fixture.h"
+#include "platform/command_line.h"
+#include "platform/cp1251.h"
+
+using namespace kvilo;
+using namespace kvilo::platform::literals;
+
+class ProgramServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(home_.isValid());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
+        QApplication::setOrganizationName("Tarvelo");
+        QApplication::setApplicationName("EGRUL");
+    }
+
+    void aMissingDataFolderTouchesNoSettingsFile() {
+        app::InstallationFixture installation;
+        installation.RemoveDataFolder();
+        app::ProgramServices services;
+        framework::RecordingMessagePresenter messages;
+        app::FileVersionInfoReader reader;
+        QCOMPARE(app::RunProgram(installation, services, reader), 1);
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(framework::CurrentSettingsStore(), nullptr);
+        QVERIFY(!QFileInfo::exists(home_.path() + "/data/Tarvelo"));
+        QVERIFY(NoWindowWasPlaced());
+    }
+
+    void aMissingLibraryClosesTheStoreAndSetsTheDefaultFont() {
+        app::InstallationFixture installation;
+        QFile::remove(QString::fromStdString(installation.LibraryPath(0)));
+        app::ProgramServices services;
+        framework::RecordingMessagePresenter messages;
+        app::FileVersionInfoReader reader;
+        QCOMPARE(app::RunProgram(installation, services, reader), 1);
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(framework::CurrentSettingsStore(), nullptr);
+        QCOMPARE(QApplication::font().pointSize(), 11);
+        QVERIFY(!QFileInfo::exists(home_.path() + "/data/Tarvelo"));
+        QVERIFY(NoWindowWasPlaced());
+    }
+
+    void theWindowsOptionsComeFromTheCommandLine() {
+        platform::SetCommandLine(std::vector<std::string>{});
+        lookup::BrowseOptions plain = app::ProgramBrowseOptions(81528);
+        QCOMPARE(plain.buildDate, 81528);
+        QVERIFY(!plain.demo);
+        QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
+        QCOMPARE(plain.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
+
+        platform::SetCommandLine(
+            std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080", "SITEURL=http://127.0.0.1:9/"});
+        lookup::BrowseOptions demo = app::ProgramBrowseOptions(81528);
+        QVERIFY(demo.demo);
+        QCOMPARE(demo.siteAddress, std::string("http://127.0.0.1:9/"));
+        QCOMPARE(demo.urls.suggestBase, std::string("http://127.0.0.1:8080"));
+        QVERIFY(demo.actions.openCard && demo.actions.exportList && demo.actions.showMap && demo.actions.listSettings &&
+                demo.actions.checkUpdate && demo.actions.screenKeyboard && demo.actions.openSite);
+        platform::SetCommandLine(std::vector<std::string>{});
+    }
+
+    void functionsNotBuiltYetSaySo() {
+        framework::RecordingMessagePresenter messages;
+        lookup::BrowseActions actions = app::ProgramBrowseActions();
+        actions.listSettings();
+        QVERIFY(!actions.checkUpdate(81528));
+        QCOMPARE(messages.messages.size(), size_t{2});
+        for (const framework::Message& message : messages.messages)
+            QVERIFY(message.text.find("ещё не сделана"_ansi) != std::string::npos);
+    }
+
+    void theCardTheExportAndTheMapAreWired() {
+        framework::RecordingMessagePresenter messages;
+        lookup::BrowseActions actions = app::ProgramBrowseActions();
+        QString cardTitle;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* card = QApplication::activeModalWidget()) {
+                cardTitle = card->windowTitle();
+                card->close();
+            }
+        });
+        actions.openCard(lookup::PartyRecord{});
+        QCOMPARE(cardTitle, QString("Просмотр выписки ЕГРЮЛ"));
+
+        actions.exportList({}, "");
+        QCOMPARE(messages.messages.size(), size_t{0}); // an empty list exports nothing
+        // A folder nobody may write to: the export runs and reports the file it could not write.
+        platform::SetCommandLine(std::vector<std::string>{"RAM=/proc"});
+        actions.exportList({lookup::PartyRow{}}, "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
+        platform::SetCommandLine(std::vector<std::string>{});
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(messages.messages[0].text, std::string("Отсутствует файл XLSX для выполнения операции !"_ansi));
+
+        actions.showMap({"1         ", "37.59", "55.70"});
+        QCOMPARE(messages.messages.size(), size_t{2});
+        QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
+    }
+
+private:
+    // The settings store holds no window section (it may hold the store's own list of sections).
+    bool NoWindowWasPlaced() const {
+        QSettings settings(home_.path() + "/config/Tarvelo/EGRUL.conf", QSettings::IniFormat);
+        return !settings.childGroups().contains("Browse_EGRUL");
+    }
+
+    QTemporaryDir home_;
+};
+
+QTEST_MAIN(ProgramServicesTest)
+#include "program_services_test.moc"

@@ -1,0 +1,161 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/build_info.h"
+#include "framework/message_presenter.h"
+#include "installation_fixture.h"
+#include "platform/cp1251.h"
+#include "platform/dates.h"
+
+namespace kvilo::app {
+namespace {
+
+using namespace platform::literals;
+using framework::RecordingMessagePresenter;
+
+// Records which services start-up called, in order.
+class RecordingServices : public StartupServices {
+public:
+    void InitialiseErrorManager() override { calls.push_back("error manager"); }
+    void OpenSettingsStore() override { calls.push_back("open store"); }
+    void SetUpListFormatStores() override { calls.push_back("list formats"); }
+    void InstallLocaleTexts() override { calls.push_back("locale"); }
+    void SetDefaultFonts() override { calls.push_back("fonts"); }
+    void InstallStorageErrorTexts() override { calls.push_back("error texts"); }
+    std::string ResolveSettingsFile() override {
+        calls.push_back("settings file");
+        return "/data/Tarvelo/Egrul/lf.dat";
+    }
+    void RunMainWindow(int32_t buildDate) override {
+        calls.push_back("main window");
+        shownBuildDate = buildDate;
+    }
+    void SaveListFormats() override { calls.push_back("save formats"); }
+    void CloseSettingsStore() override { calls.push_back("close store"); }
+
+    bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
+
+    std::vector<std::string> calls;
+    int32_t shownBuildDate = 0;
+};
+
+const std::vector<std::string> kSetUp = {"error manager", "open store", "list formats", "locale", "fonts"};
+
+class StartupTest : public ::testing::Test {
+protected:
+    int Run() { return RunProgram(installation, services, reader); }
+
+    InstallationFixture installation;
+    RecordingServices services;
+    FileVersionInfoReader reader;
+    RecordingMessagePresenter messages;
+};
+
+TEST_F(StartupTest, AWholeInstallationRunsTheMainWindowWithTheBuildDate) {
+    EXPECT_EQ(Run(), 0);
+    std::vector<std::string> expected = kSetUp;
+    expected.insert(expected.end(), {"error texts", "settings file", "main window", "save formats", "close store"});
+    EXPECT_EQ(services.calls, expected);
+    EXPECT_EQ(services.shownBuildDate, platform::DayNumber(2024, 3, 16));
+    EXPECT_EQ(SettingsFilePath(), "/data/Tarvelo/Egrul/lf.dat");
+    EXPECT_EQ(installation.coreFolderSeen, installation.Folder().string() + "/");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// After a failed check: the set-up ran, no window, no settings file, no save, and the store is closed.
+void ExpectStoppedBeforeAnyWindow(const RecordingServices& services) {
+    EXPECT_FALSE(services.Called("settings file"));
+    EXPECT_FALSE(services.Called("main window"));
+    EXPECT_FALSE(services.Called("save formats"));
+    ASSERT_FALSE(services.calls.empty());
+    EXPECT_EQ(services.calls.back(), "close store");
+}
+
+TEST_F(StartupTest, ACoreLibraryOfAnotherBuildStopsWithTheIntegrityMessage) {
+    installation.coreBuild = 4711;
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Нарушена целостность программы"_ansi);
+    EXPECT_EQ(messages.messages[0].text, "У нас проблема !     ."_ansi);
+    EXPECT_EQ(messages.messages[0].buttons, std::vector<std::string>{"  &1. Переустановите программу ! ."_ansi});
+    ExpectStoppedBeforeAnyWindow(services);
+    EXPECT_FALSE(services.Called("error texts"));
+}
+
+TEST_F(StartupTest, AMissingCompanionLibraryIsNamedAndEndsBeforeAnyWindow) {
+    std::string missing = installation.LibraryPath(4);
+    std::filesystem::remove(missing);
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    std::string name = std::filesystem::path(missing).filename().string();
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: "_ansi + name + "||"), std::string::npos);
+    ExpectStoppedBeforeAnyWindow(services);
+    EXPECT_FALSE(services.Called("error texts"));
+}
+
+TEST_F(StartupTest, AMissingCoreLibraryIsNamedRatherThanTakenForAnotherBuild) {
+    std::string missing = installation.LibraryPath(kCoreLibraryRow);
+    std::filesystem::remove(missing);
+    installation.coreBuild = 0;  // what loading a missing library reports
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "У нас проблема"_ansi);
+    std::string name = std::filesystem::path(missing).filename().string();
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: "_ansi + name + "||"), std::string::npos);
+    ExpectStoppedBeforeAnyWindow(services);
+}
+
+TEST_F(StartupTest, AStorageLibraryOfAnotherBuildShowsBothBuilds) {
+    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(2),
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    const std::string& text = messages.messages[0].text;
+    EXPECT_NE(text.find("|Версия: 0x5E0C  ( 24076 )||"_ansi + installation.LibraryPath(2)), std::string::npos);
+    EXPECT_NE(text.find("|Версия: 0x1267  ( 4711 )||"_ansi), std::string::npos);
+    ExpectStoppedBeforeAnyWindow(services);
+}
+
+TEST_F(StartupTest, TheCoreAndMemoryLibrariesAreCheckedForPresenceOnly) {
+    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(3),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(4),
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(StartupTest, TheFirstMissingSystemLibraryEndsTheCheck) {
+    std::filesystem::remove(installation.SystemLibraryPath(1));
+    std::filesystem::remove(installation.SystemLibraryPath(2));
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: libxlsxwriter.so.4||"_ansi), std::string::npos);
+    ExpectStoppedBeforeAnyWindow(services);
+}
+
+TEST_F(StartupTest, AMissingZlibIsNamed) {
+    std::filesystem::remove(installation.SystemLibraryPath(2));
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: libz.so.1||"_ansi), std::string::npos);
+}
+
+TEST_F(StartupTest, AMissingDataFolderShowsMessageTwoAndResolvesNoSettingsFile) {
+    installation.RemoveDataFolder();
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Сообщение"_ansi);
+    EXPECT_EQ(messages.messages[0].text,
+              "Нет доступа к папке с БД программы Kvilo «Запрос выписки из ЕГРЮЛ / ЕГРИП» !"_ansi);
+    EXPECT_EQ(messages.messages[0].buttons, std::vector<std::string>{"&1. Закрыть"_ansi});
+    EXPECT_TRUE(services.Called("error texts"));
+    ExpectStoppedBeforeAnyWindow(services);
+}
+
+} // namespace
+} // namespace kvilo::app

@@ -1,0 +1,38 @@
+// The services' addresses: the real hosts unless SUGGESTURL / VERSIONURL name others.
+#include <gtest/gtest.h>
+
+#include "lookup/service_urls.h"
+#include "platform/command_line.h"
+
+namespace kvilo::lookup {
+namespace {
+
+class ServiceUrlsTest : public ::testing::Test {
+protected:
+    void TearDown() override { platform::SetCommandLine(std::vector<std::string>{}); }
+};
+
+TEST_F(ServiceUrlsTest, WithoutParametersTheRealHosts) {
+    platform::SetCommandLine(std::vector<std::string>{"FPATH=/tmp"});
+    ServiceUrls urls = ServiceUrlsFromParameters();
+    EXPECT_EQ(urls.SuggestPartyUrl(), "https://suggestions.dadata.ru/suggestions/api/4_1/rs/suggest/party");
+    EXPECT_EQ(urls.VersionUrl(), "https://dadata.ru/api/v2/version");
+}
+
+TEST_F(ServiceUrlsTest, ParametersReplaceSchemeHostAndPort) {
+    platform::SetCommandLine(
+        std::vector<std::string>{"suggesturl=https://127.0.0.1:8443/", "/VERSIONURL= http://127.0.0.1:8080 "});
+    ServiceUrls urls = ServiceUrlsFromParameters();
+    EXPECT_EQ(urls.SuggestPartyUrl(), "https://127.0.0.1:8443/suggestions/api/4_1/rs/suggest/party");
+    EXPECT_EQ(urls.VersionUrl(), "http://127.0.0.1:8080/api/v2/version");
+}
+
+TEST_F(ServiceUrlsTest, ABlankParameterKeepsTheRealHost) {
+    platform::SetCommandLine(std::vector<std::string>{"SUGGESTURL=", "VERSIONURL=   "});
+    ServiceUrls urls = ServiceUrlsFromParameters();
+    EXPECT_EQ(urls.suggestBase, kDefaultSuggestBase);
+    EXPECT_EQ(urls.versionBase, kDefaultVersionBase);
+}
+
+} // namespace
+} // namespace kvilo::lookup
