@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -12,6 +13,7 @@
 #include "framework/message_presenter.h"
 #include "framework/qt_text.h"
 #include "framework/window_placement_widget.h"
+#include "kvilo_resources.h"
 #include "online/location_map.h"
 #include "platform/cp1251.h"
 
@@ -36,7 +38,8 @@ ExtractCard::ExtractCard(const lookup::PartyRecord& record, QWidget* parent) : Q
     setWindowTitle(ToQString("Просмотр выписки ЕГРЮЛ"_ansi));
     setFont(QFont("Segoe UI"));
 
-    mapButton_ = new QPushButton(ToQString(" Карта"_ansi), this);
+    InitKviloResources();
+    mapButton_ = new QPushButton(QIcon(":/icons/place.png"), ToQString(" Карта"_ansi), this);
     mapButton_->setToolTip(ToQString("Просмотр карты"_ansi));
     mapButton_->setEnabled(HasLocation(record_.DaLat.View(), record_.DaLon.View()));
     connect(mapButton_, &QPushButton::clicked, this, &ExtractCard::ShowMap);

@@ -99,6 +99,7 @@ private slots:
         ExtractCard full(Company());
         QCOMPARE(full.MapButton()->text(), Q(" Карта"_ansi));
         QCOMPARE(full.MapButton()->toolTip(), Q("Просмотр карты"_ansi));
+        QVERIFY(!full.MapButton()->icon().pixmap(16, 16).isNull()); // the picture was found
         QVERIFY(full.MapButton()->isEnabled());
         PartyRecord record = Company();
         record.DaLon = "   ";
