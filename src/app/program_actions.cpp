@@ -1,8 +1,14 @@
 #include "app/program_actions.h"
 
+#include <QApplication>
+#include <memory>
+
 #include "app/screen_keyboard.h"
 #include "app/shell_open.h"
+#include "extract/extract_card_window.h"
+#include "extract/register_export.h"
 #include "framework/message_presenter.h"
+#include "online/location_map.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
 
@@ -20,14 +26,16 @@ void ShowNotBuiltYet(const std::string& what) {
 
 lookup::BrowseActions ProgramBrowseActions() {
     lookup::BrowseActions actions;
-    actions.openCard = [](const lookup::PartyRecord&) {
-        ShowNotBuiltYet(" Карточка реквизитов контрагента (выписка)."_ansi);
+    actions.openCard = [](const lookup::PartyRecord& record) {
+        extract::Form_EGRUL(record, QApplication::activeWindow());
     };
-    actions.exportList = [](const lookup::PartyRows&, const std::string&) {
-        ShowNotBuiltYet(" Экспорт выписки в XLSX."_ansi);
+    // The window's one workbook writer, kept as long as its actions.
+    auto writer = std::make_shared<xlsx::TXlsxWriterClass>();
+    actions.exportList = [writer](const lookup::PartyRows& rows, const std::string& title) {
+        extract::ExportRegister(*writer, rows, title, extract::AfterClose::Open);
     };
-    actions.showMap = [](const lookup::MapArguments&) {
-        ShowNotBuiltYet(" Карта месторасположения контрагента."_ansi);
+    actions.showMap = [](const lookup::MapArguments& map) {
+        online::StartLocationMap(map.caption, map.longitude, map.latitude);
     };
     actions.listSettings = [] { ShowNotBuiltYet(" Настройка формата списка."_ansi); };
     actions.checkUpdate = [](int32_t) {

@@ -50,6 +50,8 @@ bool ParseCliArguments(const std::vector<std::string>& arguments, CliArguments& 
         bool hasValue = i + 1 < arguments.size();
         if (a == "--json") {
             parsed.json = true;
+        } else if (a == "--xlsx") {
+            parsed.xlsx = true;
         } else if (a == "--type") {
             if (!hasValue || !ParseType(arguments[++i], parsed.legalForm)) {
                 error = "--type takes all, legal or individual";

@@ -7,6 +7,7 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_output.h"
+#include "extract/register_export.h"
 #include "framework/message_presenter.h"
 #include "lookup/lookup_request.h"
 #include "lookup/party_lookup.h"
@@ -81,5 +82,13 @@ int main(int argc, char* argv[]) {
     std::string rows = arguments.json ? cli::RowsAsJson(data.rows) : cli::RowsAsTsv(data.rows);
     std::fputs(rows.c_str(), stdout);
     std::fputs((platform::AnsiToUtf8(data.statusLine) + "\n").c_str(), stderr);
+    if (arguments.xlsx && !data.rows.empty()) {
+        // The export of the window's export button, without opening the workbook: its path is the last line.
+        xlsx::TXlsxWriterClass writer;
+        std::string path =
+            extract::ExportRegister(writer, data.rows, extract::kRegisterTitle, extract::AfterClose::Keep);
+        if (path.empty()) return kFailed;
+        std::fputs((platform::AnsiToUtf8(path) + "\n").c_str(), stdout);
+    }
     return ExitStatus(data);
 }

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
@@ -78,14 +79,38 @@ private slots:
     void functionsNotBuiltYetSaySo() {
         framework::RecordingMessagePresenter messages;
         lookup::BrowseActions actions = app::ProgramBrowseActions();
-        actions.openCard(lookup::PartyRecord{});
-        actions.exportList({}, "");
-        actions.showMap({});
         actions.listSettings();
         QVERIFY(!actions.checkUpdate(81528));
-        QCOMPARE(messages.messages.size(), size_t{5});
+        QCOMPARE(messages.messages.size(), size_t{2});
         for (const framework::Message& message : messages.messages)
             QVERIFY(message.text.find("ещё не сделана"_ansi) != std::string::npos);
+    }
+
+    void theCardTheExportAndTheMapAreWired() {
+        framework::RecordingMessagePresenter messages;
+        lookup::BrowseActions actions = app::ProgramBrowseActions();
+        QString cardTitle;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* card = QApplication::activeModalWidget()) {
+                cardTitle = card->windowTitle();
+                card->close();
+            }
+        });
+        actions.openCard(lookup::PartyRecord{});
+        QCOMPARE(cardTitle, QString("Просмотр выписки ЕГРЮЛ"));
+
+        actions.exportList({}, "");
+        QCOMPARE(messages.messages.size(), size_t{0}); // an empty list exports nothing
+        // A folder nobody may write to: the export runs and reports the file it could not write.
+        platform::SetCommandLine(std::vector<std::string>{"RAM=/proc"});
+        actions.exportList({lookup::PartyRow{}}, "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
+        platform::SetCommandLine(std::vector<std::string>{});
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(messages.messages[0].text, std::string("Отсутствует файл XLSX для выполнения операции !"_ansi));
+
+        actions.showMap({"1         ", "37.59", "55.70"});
+        QCOMPARE(messages.messages.size(), size_t{2});
+        QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
     }
 
 private:

@@ -1,0 +1,45 @@
+#include "extract/card_texts.h"
+
+#include "platform/cp1251.h"
+#include "platform/pictures.h"
+
+namespace kvilo::extract {
+namespace {
+
+using namespace platform::literals;
+
+std::string_view Trimmed(std::string_view text) {
+    size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return {};
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+} // namespace
+
+std::string TabCaption(std::string_view legalForm) {
+    // The captions keep their blanks on both sides: they pad the text inside the tab.
+    if (legalForm == "Ю"_ansi) return " Юридическое лицо "_ansi;
+    if (legalForm == "Ф"_ansi) return " Индивидуальный предприниматель "_ansi;
+    return " Реквизиты "_ansi;
+}
+
+std::string ActualityLine(int32_t actualityDay) {
+    std::string line = actualityDay == 0 ? std::string("Нет данных о дате актуальности данных"_ansi)
+                                         : "Данные актуальны на "_ansi + CardDate(actualityDay) + " г."_ansi;
+    if (line.size() > kActualityLineWidth) line.resize(kActualityLineWidth);
+    return line;
+}
+
+std::string CardDate(int32_t dayNumber) {
+    return std::string(Trimmed(platform::FormatPicture(platform::Variant(dayNumber), "@d06.b")));
+}
+
+std::string CardBranchCount(int32_t count) {
+    return std::string(Trimmed(platform::FormatPicture(platform::Variant(count), "@n_6b")));
+}
+
+bool HasLocation(std::string_view latitude, std::string_view longitude) {
+    return !Trimmed(latitude).empty() && !Trimmed(longitude).empty();
+}
+
+} // namespace kvilo::extract
