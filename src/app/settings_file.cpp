@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 
 #include "framework/message_presenter.h"
+#include "platform/blank_text.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
 #include "platform/special_folders.h"
@@ -22,16 +23,10 @@ void WarnAboutMissingFolder(const std::string& folder) {
     framework::ShowMessage(message);
 }
 
-std::string WithoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
-
 // The folder given on the command line, with its final separator, when it exists; otherwise empty (after
 // the warning when one was given).
 std::string CommandLineFolder() {
-    std::string folder = WithoutTrailingBlanks(platform::CommandParameter("FPATH"));
+    std::string folder(platform::RightTrim(platform::CommandParameter("FPATH")));
     if (folder.empty()) return {};
     if (folder.back() != platform::kPathSeparator) folder += platform::kPathSeparator;
     if (platform::FolderExists(folder)) return folder;

@@ -4,17 +4,12 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/blank_text.h"
 #include "platform/launcher.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::app {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return std::string(text.substr(begin, text.find_last_not_of(' ') - begin + 1));
-}
 
 // Counts the launches still running, so that the program can let them finish before it ends.
 struct PendingOpens {
@@ -31,9 +26,10 @@ PendingOpens& Pending() {
 } // namespace
 
 void ShellOpen(std::string_view file, std::string_view parameters) {
-    std::string target = Trimmed(file);
+    std::string target(platform::Trim(file));
     if (target.empty()) return;
-    platform::CurrentLauncher().OpenDocument(target, Trimmed(parameters), platform::WorkingFolder());
+    platform::CurrentLauncher().OpenDocument(target, std::string(platform::Trim(parameters)),
+                                             platform::WorkingFolder());
 }
 
 void StartShellOpen(std::string_view file, std::string_view parameters) {

@@ -1,21 +1,10 @@
 #include "app/split_path.h"
 
+#include "platform/blank_text.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::app {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::string_view TrailingTrimmed(std::string_view text) {
-    size_t last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
 
 bool IsSeparator(char c) {
     return c == platform::kPathSeparator || c == '\\';
@@ -24,7 +13,7 @@ bool IsSeparator(char c) {
 } // namespace
 
 std::string SplitPath(std::string_view path, int part) {
-    path = Trimmed(path);
+    path = platform::Trim(path);
     size_t driveLength = path.size() >= 2 && path[1] == ':' ? 2 : 0;
     size_t nameStart = driveLength;
     for (size_t i = driveLength; i < path.size(); ++i)
@@ -47,7 +36,7 @@ std::string SplitPath(std::string_view path, int part) {
         result = name.substr(dot);
         break;
     }
-    return std::string(TrailingTrimmed(result));
+    return std::string(platform::RightTrim(result));
 }
 
 } // namespace kvilo::app

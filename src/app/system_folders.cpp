@@ -1,15 +1,10 @@
 #include "app/system_folders.h"
 
+#include "platform/blank_text.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::app {
 namespace {
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 bool BeginsWithSeparator(std::string_view path) {
     return !path.empty() && path.front() == platform::kPathSeparator;
@@ -20,7 +15,7 @@ bool BeginsWithSeparator(std::string_view path) {
 std::string SystemFolders::GetFolder(int folder) {
     std::string path;
     lastResult_ = platform::GetSpecialFolderPath(folder, path);
-    return std::string(WithoutTrailingBlanks(path));
+    return std::string(platform::RightTrim(path));
 }
 
 int SystemFolders::CreateSubfolder(int folder, std::string_view relativePath) {
@@ -48,7 +43,7 @@ int SystemFolders::CreateFolder(std::string_view path) {
 std::string JoinedFolderPath(SystemFolders& folders, int folder, std::string_view relativePath) {
     std::string path = folders.GetFolder(folder);
     if (BeginsWithSeparator(relativePath)) return path + std::string(relativePath);
-    return path + platform::kPathSeparator + std::string(WithoutTrailingBlanks(relativePath));
+    return path + platform::kPathSeparator + std::string(platform::RightTrim(relativePath));
 }
 
 } // namespace kvilo::app

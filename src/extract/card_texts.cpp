@@ -1,5 +1,6 @@
 #include "extract/card_texts.h"
 
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/pictures.h"
 
@@ -7,12 +8,6 @@ namespace kvilo::extract {
 namespace {
 
 using namespace platform::literals;
-
-std::string_view Trimmed(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
 
 } // namespace
 
@@ -31,15 +26,11 @@ std::string ActualityLine(int32_t actualityDay) {
 }
 
 std::string CardDate(int32_t dayNumber) {
-    return std::string(Trimmed(platform::FormatPicture(platform::Variant(dayNumber), "@d06.b")));
+    return std::string(platform::Trim(platform::FormatPicture(platform::Variant(dayNumber), "@d06.b")));
 }
 
 std::string CardBranchCount(int32_t count) {
-    return std::string(Trimmed(platform::FormatPicture(platform::Variant(count), "@n_6b")));
-}
-
-bool HasLocation(std::string_view latitude, std::string_view longitude) {
-    return !Trimmed(latitude).empty() && !Trimmed(longitude).empty();
+    return std::string(platform::Trim(platform::FormatPicture(platform::Variant(count), "@n_6b")));
 }
 
 } // namespace kvilo::extract

@@ -1,7 +1,6 @@
 #pragma once
 // What the extract card shows that is worked out rather than copied: the tab caption by legal form, the
-// actuality line, the date and count fields, and whether the entry can be shown on the map. Texts are
-// Windows-1251.
+// actuality line, the date and count fields. Texts are Windows-1251.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,8 +21,5 @@ std::string CardDate(int32_t dayNumber);
 
 // The branch count in at most 6 digits, empty for 0.
 std::string CardBranchCount(int32_t count);
-
-// Both coordinates are given (neither empty nor only blanks).
-bool HasLocation(std::string_view latitude, std::string_view longitude);
 
 } // namespace kvilo::extract

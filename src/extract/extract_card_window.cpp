@@ -41,7 +41,7 @@ ExtractCard::ExtractCard(const lookup::PartyRecord& record, QWidget* parent) : Q
     InitKviloResources();
     mapButton_ = new QPushButton(QIcon(":/icons/place.png"), ToQString(" Карта"_ansi), this);
     mapButton_->setToolTip(ToQString("Просмотр карты"_ansi));
-    mapButton_->setEnabled(HasLocation(record_.DaLat.View(), record_.DaLon.View()));
+    mapButton_->setEnabled(online::HasLocation(record_.DaLat.View(), record_.DaLon.View()));
     connect(mapButton_, &QPushButton::clicked, this, &ExtractCard::ShowMap);
 
     actuality_ = ReadOnlyLine(ToQString(extract::ActualityLine(record_.DaActDate)), this);
@@ -94,7 +94,7 @@ QLineEdit* ExtractCard::Field(const char* label) const {
 
 void ExtractCard::ShowMap() {
     // The coordinates are tested again: the button may have been enabled by other means.
-    if (!HasLocation(record_.DaLat.View(), record_.DaLon.View())) {
+    if (!online::HasLocation(record_.DaLat.View(), record_.DaLon.View())) {
         framework::Message message;
         message.caption = "У нас проблема !"_ansi;
         message.text = "Нет данных о месторасположении контрагента !"_ansi;

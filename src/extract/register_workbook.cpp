@@ -4,6 +4,7 @@
 
 #include "app/shell_open.h"
 #include "framework/message_presenter.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/special_folders.h"
 #include "platform/temp_names.h"
@@ -15,12 +16,6 @@ using namespace platform::literals;
 using xlsx::TXlsxWriterClass;
 
 const char* const kProgramTitle = "Kvilo «Запрос выписки из ЕГРЮЛ / ЕГРИП»"_ansi;
-
-std::string_view Trimmed(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
 
 bool SomethingAt(const std::string& path) {
     return platform::FileExists(path) || platform::FolderExists(path);
@@ -35,7 +30,7 @@ void ShowError(std::string text) {
 
 void FillProperties(xlsx::TXlsxProperties& properties, std::string_view title) {
     properties = {};
-    properties.TITLE = std::string(Trimmed(title));
+    properties.TITLE = std::string(platform::Trim(title));
     properties.SUBJECT = kProgramTitle;
     properties.COMPANY = kMakerSiteAddress;
     properties.CATEGORY = "Реестр выписки из ЕГРЮЛ / ЕГРИП»"_ansi;

@@ -5,16 +5,11 @@
 #include <iterator>
 
 #include "framework/error_manager_runtime.h"
+#include "platform/blank_text.h"
 
 namespace kvilo::framework {
 
 namespace {
-
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 enum class Placeholder {
     ErrorFile,
@@ -90,7 +85,7 @@ std::string PlaceholderValue(Placeholder which, const ErrorDetails& details, std
 } // namespace
 
 std::string DetailText(std::string_view value, size_t width) {
-    return std::string(TrimTrailingBlanks(TrimTrailingBlanks(value).substr(0, width)));
+    return std::string(platform::RightTrim(platform::RightTrim(value).substr(0, width)));
 }
 
 std::string ErrorTextPlaceholder(const ErrorDetails& details) {

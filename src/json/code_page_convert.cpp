@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 #include "platform/variant.h"
 #include "json/json_node.h"
@@ -37,7 +38,7 @@ std::string BytesFromUnits(std::u16string_view units) {
 } // namespace
 
 std::string ConvertCodePage(std::string_view text, int fromCodePage, int toCodePage) {
-    if (TrimRight(text).empty()) return {};
+    if (platform::RightTrim(text).empty()) return {};
     std::u16string units;
     if (fromCodePage == kCodePageUtf16) {
         units = UnitsFromBytes(text);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
@@ -40,7 +41,7 @@ constexpr std::array<std::string_view, 17> kInheritedKeys = {
 TJsonNode* FindDefaultElement(const TJsonNode* array) {
     for (TJsonNode* element = array->CHILD; element != nullptr; element = element->NEXT) {
         const TJsonNode* name = FindItemAnywhere(element, "name");
-        if (name != nullptr && TrimRight(GetValue(name).text()) == "*") return element;
+        if (name != nullptr && platform::RightTrim(GetValue(name).text()) == "*") return element;
     }
     return nullptr;
 }
@@ -67,11 +68,11 @@ void InheritDefaults(TJsonNode* array, const TJsonNode* defaults) {
 
 void ParseFieldRules(std::string_view rulesText, FieldRuleList& rules) {
     rules.Free();
-    if (TrimRight(rulesText).empty()) return;
+    if (platform::RightTrim(rulesText).empty()) return;
     TJsonParser parser;
     JsonTree root = ParseJson(parser, rulesText, -1);
     if (!root) {
-        JsonTrace("[ParseFieldRules] Syntax error near \"" + std::string(TrimRight(parser.PARSEERRORSTRING)) +
+        JsonTrace("[ParseFieldRules] Syntax error near \"" + std::string(platform::RightTrim(parser.PARSEERRORSTRING)) +
                   "\" at position " + std::to_string(parser.PARSEERRORPOS));
         return;
     }

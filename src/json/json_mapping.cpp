@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 #include "platform/file.h"
 #include "platform/pictures.h"
@@ -24,7 +25,7 @@ JsonTree WriteList(RecordList* list, const RuleSet& rules, bool lowerCase);
 JsonTree WriteScalarArray(RecordList* list, int32_t fieldNumber, const RuleSet& rules, bool lowerCase);
 
 std::string_view JsonNameOf(const TFieldRule& rule, std::string_view normalisedName) {
-    const std::string_view jsonName = TrimRight(rule.JSONNAME.View());
+    const std::string_view jsonName = platform::RightTrim(rule.JSONNAME.View());
     return jsonName.empty() ? normalisedName : jsonName;
 }
 
@@ -39,11 +40,13 @@ std::string LeftJustified(std::string text) {
 Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant value) {
     // ISSTRINGREF needs nothing here: a text-reference field already yields the text it refers to.
     if (RuleHelper* helper = ResolveRuleHelper(rule.RULEHELPER)) value = helper->TransformValue(fieldName, rule, value);
-    if (rule.ISFILE != 0) value = Variant(ReadWholeFile(TrimRight(value.text())));
-    if (!TrimRight(rule.FORMAT.View()).empty()) return Variant(platform::FormatPicture(value, rule.FORMAT.View()));
-    if (!TrimRight(rule.FORMATLEFT.View()).empty())
+    if (rule.ISFILE != 0) value = Variant(ReadWholeFile(platform::RightTrim(value.text())));
+    if (!platform::RightTrim(rule.FORMAT.View()).empty())
+        return Variant(platform::FormatPicture(value, rule.FORMAT.View()));
+    if (!platform::RightTrim(rule.FORMATLEFT.View()).empty())
         return Variant(LeftJustified(platform::FormatPicture(value, rule.FORMATLEFT.View())));
-    if (!TrimRight(rule.DEFORMAT.View()).empty()) return platform::DeformatPicture(value.text(), rule.DEFORMAT.View());
+    if (!platform::RightTrim(rule.DEFORMAT.View()).empty())
+        return platform::DeformatPicture(value.text(), rule.DEFORMAT.View());
     return value;
 }
 
@@ -51,7 +54,7 @@ Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant va
 Variant MemberValue(const TJsonNode& member, bool base64) {
     switch (member.Kind()) {
     case kJsonString:
-        return base64 ? Variant(text::Base64Decode(TrimRight(member.VALUESTRING.View())))
+        return base64 ? Variant(text::Base64Decode(platform::RightTrim(member.VALUESTRING.View())))
                       : Variant(member.VALUESTRING.View());
     case kJsonNumber:
         return Variant(member.VALUEDOUBLE);
@@ -118,7 +121,7 @@ void LoadMember(const TJsonNode& member, RecordView record, const RuleSet& rules
 }
 
 bool IsBlankText(std::string_view text) {
-    return TrimRight(text).empty() || (text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0);
+    return platform::RightTrim(text).empty() || (text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0);
 }
 
 // The node for a text value, or nullptr when EMPTYSTRING says to leave a blank text out.
@@ -151,7 +154,7 @@ TJsonNode* ScalarNode(const Variant& value, const TFieldRule& rule, size_t maxTe
 
 Variant Base64IfAsked(const TFieldRule& rule, Variant value) {
     if (rule.ISBASE64 == 0) return value;
-    return Variant(text::Base64Encode(TrimRight(value.text())));
+    return Variant(text::Base64Encode(platform::RightTrim(value.text())));
 }
 
 // Adds `item` under `name`, deleting it when that fails (a blank JSON name fails silently).
@@ -203,7 +206,7 @@ TJsonNode* ScalarField(const Variant& value, const TFieldRule& rule) {
 bool LoadRecord(const TJsonNode* node, RecordView record, const RuleSet& rules) {
     RuleCursor cursor(rules);
     for (const TJsonNode* member = node->CHILD; member != nullptr; member = member->NEXT)
-        if (!TrimRight(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
+        if (!platform::RightTrim(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
     return true;
 }
 
@@ -244,7 +247,7 @@ JsonTree WriteRecord(RecordView record, const RuleSet& rules, bool lowerCase) {
     if (!object) return object;
     for (int32_t index = 1; index <= kMaxFields && record.HasField(index); ++index) {
         const std::string_view declared = record.FieldName(index);
-        if (TrimRight(declared).empty()) continue;
+        if (platform::RightTrim(declared).empty()) continue;
         const std::string fieldName = NormalisedFieldName(declared, lowerCase);
         const TFieldRule& rule = cursor.Select(fieldName);
         const std::string jsonName(JsonNameOf(rule, fieldName));
@@ -353,8 +356,8 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
 
 std::string ReadWholeFile(std::string_view fileName) {
     platform::File file;
-    if (TrimRight(fileName).empty() ||
-        !file.Open(TrimRight(fileName), platform::File::Access::Read, platform::File::Disposition::OpenExisting))
+    if (platform::RightTrim(fileName).empty() || !file.Open(platform::RightTrim(fileName), platform::File::Access::Read,
+                                                            platform::File::Disposition::OpenExisting))
         return {};
     std::string contents;
     char chunk[65536];

@@ -3,16 +3,10 @@
 #include <new>
 #include <vector>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 
 namespace kvilo::json {
-
-std::string_view TrimRight(std::string_view text) {
-    size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ')
-        --end;
-    return text.substr(0, end);
-}
 
 namespace {
 
@@ -23,7 +17,7 @@ TJsonNode* NewNode(int32_t type) {
 }
 
 bool NamesEqual(std::string_view a, std::string_view b, bool caseSensitive) {
-    if (caseSensitive) return TrimRight(a) == TrimRight(b);
+    if (caseSensitive) return platform::RightTrim(a) == platform::RightTrim(b);
     return platform::EqualNoCase(a, b);
 }
 
@@ -38,7 +32,7 @@ TJsonNode* LastChild(const TJsonNode* container) {
 TJsonNode* CreateTextNode(int32_t type, std::string_view text) {
     TJsonNode* node = NewNode(type);
     if (node == nullptr) return nullptr;
-    const std::string_view trimmed = TrimRight(text);
+    const std::string_view trimmed = platform::RightTrim(text);
     if (!trimmed.empty()) node->VALUESTRING.Assign(trimmed);
     return node;
 }
@@ -155,7 +149,7 @@ TJsonNode* CreateStringArray(int32_t count, int32_t width, const char* table, Em
     for (int32_t i = 0; array != nullptr && i < count; ++i) {
         const std::string_view entry =
             width == 0 ? std::string_view{} : std::string_view(table + static_cast<size_t>(i) * width, width);
-        const bool blank = TrimRight(entry).empty();
+        const bool blank = platform::RightTrim(entry).empty();
         if (blank && rule == EmptyTextRule::Ignore) continue;
         TJsonNode* item = blank && rule == EmptyTextRule::Null ? CreateNull() : CreateString(entry);
         if (item == nullptr) {
@@ -186,7 +180,7 @@ bool AddItemToArray(TJsonNode* array, TJsonNode* item) {
 
 bool AddItemToObject(TJsonNode* object, std::string_view name, TJsonNode* item) {
     if (object == nullptr || item == nullptr || object == item) return false;
-    const std::string_view trimmed = TrimRight(name);
+    const std::string_view trimmed = platform::RightTrim(name);
     if (trimmed.empty()) return false;
     TJsonText copy; // made before the old name goes, as the old name may be what `name` points to
     if (!copy.Assign(trimmed)) return false;

@@ -135,7 +135,4 @@ bool IsArray(const TJsonNode* node);
 bool IsObject(const TJsonNode* node);
 bool IsRaw(const TJsonNode* node);
 
-// `text` without its trailing blanks.
-std::string_view TrimRight(std::string_view text);
-
 } // namespace kvilo::json

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/blank_text.h"
 #include "platform/variant.h"
 #include "text/string_builder.h"
 #include "json/code_page_convert.h"
@@ -394,7 +395,7 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
     const int32_t kind = root.Kind();
     if (kind != kJsonNull && kind != kJsonFalse && kind != kJsonTrue && kind != kJsonNumber) return true;
     const std::string minified = MinifyJson(valueText);
-    const std::string_view whole = TrimRight(minified);
+    const std::string_view whole = platform::RightTrim(minified);
     switch (kind) {
     case kJsonNull:
         return whole == "null";
@@ -414,7 +415,7 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
 JsonTree Parse(TJsonParser& parser, std::string_view text) {
     parser.PARSEERRORSTRING.assign(kErrorExcerptLength, ' ');
     parser.PARSEERRORPOS = 0;
-    const std::string_view trimmed = TrimRight(text);
+    const std::string_view trimmed = platform::RightTrim(text);
     if (trimmed.empty() || trimmed.size() >= static_cast<size_t>(INT32_MAX)) return nullptr;
 
     JsonTree root(new (std::nothrow) TJsonNode);

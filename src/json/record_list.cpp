@@ -1,5 +1,6 @@
 #include "json/record_list.h"
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 #include "json/json_node.h"
 
@@ -13,7 +14,7 @@ bool RecordList::FindByKey(std::string_view fieldName, std::string_view value) {
     if (key == 0) return false;
     for (int32_t index = 1; index <= Count(); ++index) {
         if (!Get(index)) break;
-        if (TrimRight(buffer.Value(key).text()) == TrimRight(value)) return true;
+        if (platform::RightTrim(buffer.Value(key).text()) == platform::RightTrim(value)) return true;
     }
     return false;
 }

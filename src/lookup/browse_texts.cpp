@@ -1,5 +1,7 @@
 #include "lookup/browse_texts.h"
 
+#include "online/location_map.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/pictures.h"
 
@@ -77,29 +79,13 @@ std::string VersionText(int32_t buildDate) {
     return "Версия Kvilo от "_ansi + platform::FormatPicture(buildDate, "@d06.") + " г."_ansi;
 }
 
-std::string Trimmed(std::string_view text) {
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-bool HasLocation(std::string_view latitude, std::string_view longitude) {
-    return !Trimmed(latitude).empty() && !Trimmed(longitude).empty();
-}
-
-namespace {
-
-std::string LeftJustified(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-} // namespace
-
 MapArguments MapArgumentsOf(std::string_view name, std::string_view address, std::string_view longitude,
                             std::string_view latitude) {
     MapArguments arguments;
-    arguments.caption = LeftJustified("1", 10) + LeftJustified(Trimmed(name) + ", " + Trimmed(address), 200);
+    std::string place(platform::Trim(name));
+    place += ", ";
+    place += platform::Trim(address);
+    arguments.caption = online::LocationMapCaption(place);
     arguments.longitude = std::string(longitude);
     arguments.latitude = std::string(latitude);
     return arguments;

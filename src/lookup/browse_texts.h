@@ -23,24 +23,20 @@ std::vector<RegionEntry> ParseRegionList(std::string_view source);
 // "Версия Kvilo от dd.mm.yyyy г." for the build date.
 std::string VersionText(int32_t buildDate);
 
-// The three texts the location map receives for a row, in this order: "1" in 10 characters followed by
-// the name and the address (both trimmed, joined by ", ") in 200 characters; the longitude; the latitude.
+// The three texts the location map receives for a row, in this order: the map caption of the name and the
+// address (both trimmed, joined by ", "); the longitude; the latitude. Whether a row has a location at all
+// is online::HasLocation.
 struct MapArguments {
     std::string caption;
     std::string longitude;
     std::string latitude;
 };
 
-// True when a row carries both coordinates (trimmed, not empty).
-bool HasLocation(std::string_view latitude, std::string_view longitude);
 // The arguments for a row's name, address and coordinates (as the row holds them).
 MapArguments MapArgumentsOf(std::string_view name, std::string_view address, std::string_view longitude,
                             std::string_view latitude);
 
 // A hint broken into lines of at most `width` characters at blanks, for the tooltip.
 std::string TooltipLines(std::string_view hint, size_t width = 40);
-
-// The text trimmed of blanks on both sides.
-std::string Trimmed(std::string_view text);
 
 } // namespace kvilo::lookup

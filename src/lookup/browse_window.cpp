@@ -26,6 +26,8 @@
 #include "framework/window_placement_widget.h"
 #include "kvilo_resources.h"
 #include "lookup/lookup_request.h"
+#include "online/location_map.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/os_version.h"
 
@@ -261,7 +263,7 @@ void BrowseWindow::SetHints() {
 void BrowseWindow::Connect() {
     connect(query_, &QLineEdit::returnPressed, this, [this] {
         TakeFields();
-        if (!Trimmed(data_.query).empty()) PressQuery();
+        if (!platform::Trim(data_.query).empty()) PressQuery();
     });
     connect(query_, &QLineEdit::editingFinished, this, [this] { UpdateQueryLook(QApplication::focusWidget()); });
     connect(clearQuery_, &QToolButton::clicked, this, &BrowseWindow::ClearQuery);
@@ -356,7 +358,7 @@ void BrowseWindow::PressMap() {
     TakeFields();
     if (data_.rows.empty()) return;
     const PartyRow& row = data_.currentRow;
-    if (ReadCurrentRow() && HasLocation(row.QFLat.View(), row.QFLon.View())) {
+    if (ReadCurrentRow() && online::HasLocation(row.QFLat.View(), row.QFLon.View())) {
         options_.actions.showMap(
             MapArgumentsOf(row.QFName.View(), row.QFAddress.View(), row.QFLon.View(), row.QFLat.View()));
     } else {
@@ -422,7 +424,7 @@ void BrowseWindow::ListKey(QKeyCombination key) {
 }
 
 void BrowseWindow::UpdateQueryLook(QWidget* focused) {
-    bool filled = !Trimmed(FromQString(query_->text())).empty();
+    bool filled = !platform::Trim(FromQString(query_->text())).empty();
     if (focused == query_) {
         SetQueryBackground(query_, kQueryFocused);
         return;

@@ -1,12 +1,12 @@
 #include "lookup/lookup_request.h"
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 
 namespace kvilo::lookup {
 
 std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region) {
-    size_t end = query.find_last_not_of(' ');
-    query = end == std::string_view::npos ? std::string_view{} : query.substr(0, end + 1);
+    query = platform::RightTrim(query);
     std::string body = "<req><query>";
     body += platform::AnsiToUtf8(query);
     body += "</query><count>" + std::to_string(kHitsAskedFor) + "</count>";

@@ -5,6 +5,7 @@
 #include "lookup/party_answer.h"
 #include "lookup/service_error.h"
 #include "lookup/status_line.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/pictures.h"
 
@@ -16,16 +17,10 @@ namespace {
 
 constexpr long kHttpOk = 200;
 
-std::string_view Trim(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
-
 // A service error is shown only when the answer names its family; anything else stays silent.
 void ReportServiceError(std::string_view answer, bool maskToken) {
     ServiceError error;
-    if (!LoadServiceError(answer, error) || Trim(error.FAMILY.View()).empty()) return;
+    if (!LoadServiceError(answer, error) || platform::Trim(error.FAMILY.View()).empty()) return;
     if (maskToken) error.MESSAGE = MaskToken(error.MESSAGE.View());
     framework::ShowMessage(ServiceErrorMessage(error));
 }
@@ -63,7 +58,7 @@ void ShowEndState(LookupData& data, LookupView& view) {
 
 bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls) {
     data.requestSent = false;
-    if (Trim(data.query).empty()) {
+    if (platform::Trim(data.query).empty()) {
         view.FocusQuery();
         return false;
     }
@@ -87,7 +82,7 @@ bool QueryActuality(LookupData& data, const ServiceUrls& urls) {
     } else if (outcome.httpStatus == kHttpOk) {
         VersionAnswer version;
         LoadVersionAnswer(answer, version);
-        std::string_view date = Trim(version.SUGGESTIONS.RESOURCES.D1.View());
+        std::string_view date = platform::Trim(version.SUGGESTIONS.RESOURCES.D1.View());
         // A date that does not match the picture reads as 0: still unknown, tried again next time.
         if (!date.empty())
             data.actualityDate = static_cast<int32_t>(platform::DeformatPicture(date, "@d06.").integer());

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
 #include "platform/variant.h"
@@ -11,14 +12,6 @@ namespace kvilo::lookup {
 using namespace platform::literals;
 
 namespace {
-
-// An all-blank text gives an empty view into the same text, never a null one: the record fields copy
-// from the view's address even when nothing is to be copied.
-std::string_view Trimmed(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return text.substr(text.size());
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
 
 // Day numbers are 32-bit; a timestamp beyond about ±3 million years cannot become one. The service never
 // sends such values, and treating them as "no date" keeps the conversion from overflowing.
@@ -34,7 +27,7 @@ int32_t CountFromText(std::string_view text) {
 } // namespace
 
 int32_t DayFromMillisText(std::string_view text) {
-    std::string_view t = Trimmed(text);
+    std::string_view t = platform::Trim(text);
     if (t.empty() || t == "null") return platform::kNoDate;
     double millis = platform::IsNumericText(t) ? std::trunc(platform::NumericValue(t)) : 0.0;
     if (!(std::fabs(millis) <= kMaxMillis)) return platform::kNoDate;
@@ -42,7 +35,7 @@ int32_t DayFromMillisText(std::string_view text) {
 }
 
 std::string StatusWord(std::string_view status) {
-    status = Trimmed(status);
+    status = platform::Trim(status);
     if (status == "ACTIVE") return "действующая"_ansi;
     if (status == "LIQUIDATING") return "ликвидируется"_ansi;
     if (status == "LIQUIDATED") return "ликвидирована"_ansi;
@@ -50,14 +43,14 @@ std::string StatusWord(std::string_view status) {
 }
 
 std::string BranchTypeWord(std::string_view branchType) {
-    branchType = Trimmed(branchType);
+    branchType = platform::Trim(branchType);
     if (branchType == "MAIN") return "головной"_ansi;
     if (branchType == "BRANCH") return "филиал"_ansi;
     return {};
 }
 
 std::string LegalFormLetter(std::string_view type) {
-    type = Trimmed(type);
+    type = platform::Trim(type);
     if (type == "LEGAL") return "Ю"_ansi;
     if (type == "INDIVIDUAL") return "Ф"_ansi;
     return "?";
@@ -66,24 +59,24 @@ std::string LegalFormLetter(std::string_view type) {
 PartyRow ToPartyRow(const SuggestionItem& item) {
     const SuggestionData& d = item.DATA;
     PartyRow row;
-    row.QFName = Trimmed(item.UNRESTRICTED_VALUE.View());
-    row.QFAddress = Trimmed(d.ADDRESS.UNRESTRICTED_VALUE.View());
+    row.QFName = platform::Trim(item.UNRESTRICTED_VALUE.View());
+    row.QFAddress = platform::Trim(d.ADDRESS.UNRESTRICTED_VALUE.View());
     row.QFLiZo = LegalFormLetter(d.TYPE.View());
-    row.QFInn = Trimmed(d.INN.View());
-    row.QFKpp = Trimmed(d.KPP.View());
+    row.QFInn = platform::Trim(d.INN.View());
+    row.QFKpp = platform::Trim(d.KPP.View());
     row.QFActDate = DayFromMillisText(d.STATE.ACTUALITY_DATE.View());
     row.QFRegDate = DayFromMillisText(d.STATE.REGISTRATION_DATE.View());
     row.QFLiqDate = DayFromMillisText(d.STATE.LIQUIDATION_DATE.View());
     row.QFStatus = StatusWord(d.STATE.STATUS.View());
-    row.QFDir = Trimmed(d.MANAGEMENT.NAME.View());
-    row.QFDol = Trimmed(d.MANAGEMENT.POST.View());
-    row.QFBCount = CountFromText(Trimmed(d.BRANCH_COUNT.View()));
+    row.QFDir = platform::Trim(d.MANAGEMENT.NAME.View());
+    row.QFDol = platform::Trim(d.MANAGEMENT.POST.View());
+    row.QFBCount = CountFromText(platform::Trim(d.BRANCH_COUNT.View()));
     row.QFBType = BranchTypeWord(d.BRANCH_TYPE.View());
-    row.QFOgrn = Trimmed(d.OGRN.View());
-    row.QFOkved = Trimmed(d.OKVED.View());
-    row.QFOkpo = Trimmed(d.OKPO.View());
-    row.QFLat = Trimmed(d.ADDRESS.DATA.GEO_LAT.View());
-    row.QFLon = Trimmed(d.ADDRESS.DATA.GEO_LON.View());
+    row.QFOgrn = platform::Trim(d.OGRN.View());
+    row.QFOkved = platform::Trim(d.OKVED.View());
+    row.QFOkpo = platform::Trim(d.OKPO.View());
+    row.QFLat = platform::Trim(d.ADDRESS.DATA.GEO_LAT.View());
+    row.QFLon = platform::Trim(d.ADDRESS.DATA.GEO_LON.View());
     return row;
 }
 

@@ -6,6 +6,7 @@
 
 #include <unicode/ucol.h>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 
 namespace kvilo::lookup {
@@ -30,8 +31,7 @@ const UCollator* RussianCollator() {
 }
 
 std::u16string Wide(std::string_view text) {
-    size_t end = text.find_last_not_of(' ');
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+    text = platform::RightTrim(text);
     std::u16string out;
     int error = 0;
     platform::MultiByteToWide(text, platform::kCodePage1251, out, error);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "lookup/access_token.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 
 namespace kvilo::lookup {
@@ -10,11 +11,6 @@ namespace kvilo::lookup {
 using namespace platform::literals;
 
 namespace {
-
-std::string_view TrimRight(std::string_view text) {
-    size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
 
 // The token is ASCII, so only ASCII letters can match it.
 bool TokenAt(std::string_view text, size_t pos) {
@@ -58,7 +54,7 @@ framework::Message TransferFailedMessage(int result, std::string_view errorText)
 }
 
 framework::Message NothingFoundMessage(std::string_view query) {
-    return Information("Сообщение"_ansi, " По запросу: "_ansi + std::string(TrimRight(query)) +
+    return Information("Сообщение"_ansi, " По запросу: "_ansi + std::string(platform::RightTrim(query)) +
                                              " в справочнике ЕГРЮЛ / ЕГРИП нет информации !"_ansi);
 }
 

@@ -1,6 +1,7 @@
 #include "lookup/service_urls.h"
 
 #include "lookup/lookup_request.h"
+#include "platform/blank_text.h"
 #include "platform/command_line.h"
 
 namespace kvilo::lookup {
@@ -16,9 +17,8 @@ std::string Join(std::string base, const char* path) {
 
 std::string BaseOr(const char* parameter, const char* fallback) {
     std::string value = platform::CommandParameter(parameter);
-    size_t begin = value.find_first_not_of(' ');
-    if (begin == std::string::npos) return fallback;
-    return value.substr(begin, value.find_last_not_of(' ') - begin + 1);
+    const std::string_view trimmed = platform::Trim(value);
+    return trimmed.empty() ? std::string(fallback) : std::string(trimmed);
 }
 
 } // namespace

@@ -3,31 +3,27 @@
 #include <algorithm>
 
 #include "framework/message_presenter.h"
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 
 namespace kvilo::online {
-namespace {
 
 using namespace platform::literals;
 
-std::string Field(std::string_view text, size_t width) {
-    std::string field(text.substr(0, width));
-    field.resize(width, ' ');
-    return field;
+bool HasLocation(std::string_view latitude, std::string_view longitude) {
+    return !platform::Trim(latitude).empty() && !platform::Trim(longitude).empty();
 }
-
-} // namespace
 
 std::string LocationMapCaption(std::string_view text) {
     // Left-justified: leading blanks would push the name out of the field.
-    const size_t start = text.find_first_not_of(' ');
-    return Field("1", 10) + Field(start == std::string_view::npos ? std::string_view() : text.substr(start), 200);
+    const size_t start = std::min(text.find_first_not_of(' '), text.size());
+    return platform::PadRight("1", 10) + platform::PadRight(text.substr(start), 200);
 }
 
 void StartLocationMap(std::string caption, std::string longitude, std::string latitude) {
     // The map window is built later; until then the user is told plainly instead of getting nothing.
     std::string_view place = std::string_view(caption).substr(std::min<size_t>(caption.size(), 10));
-    place = place.substr(0, place.find_last_not_of(' ') + 1);
+    place = platform::RightTrim(place);
     framework::Message message;
     message.caption = "Информация"_ansi;
     message.text = "Просмотр карты в этой версии программы ещё не доступен.|"_ansi + std::string(place) +

@@ -1,6 +1,7 @@
 #pragma once
 // The one entry point through which windows show an entry on the location map. The card passes the entry's
-// name, the main window its name and address; both pass the coordinates as received. Texts are 1251.
+// name, the main window its name and address; both pass the coordinates as received and ask HasLocation
+// first. Texts are 1251. No Qt here: messages go through the presenter.
 //
 // The map window itself (download of the static map picture and its window) is not part of this build yet:
 // StartLocationMap says so in a message instead of showing a map.
@@ -8,6 +9,9 @@
 #include <string_view>
 
 namespace kvilo::online {
+
+// True when an entry carries both coordinates (each not blank): only then is there a place to show.
+bool HasLocation(std::string_view latitude, std::string_view longitude);
 
 // The map window's caption argument: "1" in a field of 10 characters, then `text` left-justified in a field
 // of 200 (cut or padded with blanks), 210 characters in all.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 
 namespace kvilo::platform {
@@ -162,12 +163,6 @@ const CaseTables& Cases() {
     return tables;
 }
 
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error) {
@@ -256,8 +251,8 @@ std::string LowerText(std::string_view text) {
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-    a = TrimTrailingBlanks(a);
-    b = TrimTrailingBlanks(b);
+    a = RightTrim(a);
+    b = RightTrim(b);
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
         if (UpperChar(a[i]) != UpperChar(b[i])) return false;

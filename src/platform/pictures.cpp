@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/blank_text.h"
 #include "platform/dates.h"
 
 namespace kvilo::platform {
@@ -37,12 +38,6 @@ std::string LowerAscii(std::string_view text) {
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
     return out;
-}
-
-std::string Trim(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    return std::string(text.substr(begin, text.find_last_not_of(' ') - begin + 1));
 }
 
 // A text right-justified in `width`, or "#" repeated when it does not fit (the value is never shown cut).
@@ -248,7 +243,7 @@ Variant DeformatNumber(std::string_view text) {
 
 // day sep month sep year, the separators any of ". / -" or a blank; two-digit years mean 1950..2049.
 int32_t DeformatDate(std::string_view text) {
-    std::string trimmed = Trim(text);
+    const std::string_view trimmed = Trim(text);
     size_t pos = 0;
     int parts[3];
     for (int i = 0; i < 3; ++i) {
@@ -268,7 +263,7 @@ int32_t DeformatDate(std::string_view text) {
 }
 
 int32_t DeformatTime(std::string_view text) {
-    std::string trimmed = Trim(text);
+    const std::string_view trimmed = Trim(text);
     size_t pos = 0;
     int parts[3] = {0, 0, 0};
     int count = 0;

@@ -5,6 +5,7 @@
 #include <random>
 #include <sys/random.h>
 
+#include "platform/blank_text.h"
 #include "platform/command_line.h"
 #include "platform/os_text.h"
 #include "platform/special_folders.h"
@@ -27,13 +28,6 @@ void RandomBytes(unsigned char* bytes, size_t size) {
     }
 }
 
-std::string Trimmed(std::string text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return {};
-    size_t end = text.find_last_not_of(' ');
-    return text.substr(begin, end - begin + 1);
-}
-
 std::string WithSeparator(std::string folder) {
     if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
     return folder;
@@ -54,7 +48,7 @@ std::string NewGuidName() {
 }
 
 std::string TempFolder() {
-    std::string ram = Trimmed(CommandParameter("RAM"));
+    std::string ram(Trim(CommandParameter("RAM")));
     std::string full;
     if (!ram.empty() && FullPathName(ram, full) > 0 && FolderExists(full)) return WithSeparator(full);
     const char* tmpdir = std::getenv("TMPDIR");

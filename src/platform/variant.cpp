@@ -7,6 +7,8 @@
 #include <limits>
 #include <locale.h>
 
+#include "platform/blank_text.h"
+
 namespace kvilo::platform {
 namespace {
 
@@ -16,10 +18,8 @@ bool IsDigit(char c) {
 
 // The numeric part of a text without its surrounding blanks, or an empty view when the text is not numeric.
 std::string_view NumericCore(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    size_t end = text.find_last_not_of(' ') + 1;
-    std::string_view core = text.substr(begin, end - begin);
+    const std::string_view core = Trim(text);
+    if (core.empty()) return {};
     size_t i = 0;
     if (core[i] == '+' || core[i] == '-') ++i;
     size_t digits = 0;

@@ -1,17 +1,13 @@
 #include "text/encoders.h"
 
+#include "platform/blank_text.h"
+
 namespace kvilo::text {
 namespace {
 
 constexpr char kUpperDigits[] = "0123456789ABCDEF";
 constexpr char kLowerDigits[] = "0123456789abcdef";
 constexpr char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 // Never rejects: the URL-safe and the older ".," alphabets map onto "+/", every other byte counts as 0.
 uint32_t Base64Value(char c) {
@@ -66,7 +62,7 @@ std::string Base64Encode(std::string_view bytes) {
 }
 
 std::string Base64Decode(std::string_view text) {
-    text = WithoutTrailingBlanks(text);
+    text = platform::RightTrim(text);
     const size_t n = text.size();
     const size_t pad = n > 0 && (n % 4 != 0 || text.back() == '=') ? 1 : 0;
     const size_t full = ((n + 3) / 4 - pad) * 4;
@@ -88,14 +84,13 @@ std::string Base64Decode(std::string_view text) {
             out += static_cast<char>((group >> 8) & 0xFF);
         }
     }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
+    out.resize(platform::RightTrim(out).size());
     return out;
 }
 
 std::string UrlEncode(std::string_view text, bool plusForBlank) {
     std::string out;
-    for (char c : WithoutTrailingBlanks(text)) {
+    for (char c : platform::RightTrim(text)) {
         auto byte = static_cast<unsigned char>(c);
         if (StaysInUrl(byte)) {
             out += c;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "platform/blank_text.h"
 #include "platform/code_page.h"
 #include "platform/debug_output.h"
 #include "platform/file.h"
@@ -16,8 +17,7 @@ constexpr std::string_view kPictureLetters = "sSzZiIfedt";
 constexpr size_t kMaxPictureLength = 20;
 
 std::string WithoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
+    text.resize(platform::RightTrim(text).size()); // in place: the text is often moved in
     return text;
 }
 

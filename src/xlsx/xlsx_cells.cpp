@@ -2,6 +2,7 @@
 // from 0 in the library; every call passes the active format.
 #include <cmath>
 
+#include "platform/blank_text.h"
 #include "platform/dates.h"
 #include "platform/variant.h"
 #include "xlsx/xlsx_text.h"
@@ -104,7 +105,7 @@ lxw_error TXlsxWriterClass::WriteNumber(uint32_t row, uint16_t column, double va
 }
 
 lxw_error TXlsxWriterClass::WriteValue(uint32_t row, uint16_t column, std::string_view text) {
-    const std::string_view trimmed = TrimBoth(text);
+    const std::string_view trimmed = platform::Trim(text);
     if (trimmed.empty()) return WriteBlank(row, column);
     if (platform::IsNumericText(trimmed)) {
         const double value = platform::NumericValue(trimmed);

@@ -45,14 +45,4 @@ void CutUtf8(std::string& utf8, size_t maxBytes) {
     utf8.resize(end);
 }
 
-std::string_view TrimRight(std::string_view text) {
-    const size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
-
-std::string_view TrimBoth(std::string_view text) {
-    text = TrimRight(text);
-    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
-}
-
 } // namespace kvilo::xlsx

@@ -19,9 +19,4 @@ void ToWorkbookText(std::string_view text, std::string& utf8);
 // make the workbook unreadable.
 void CutUtf8(std::string& utf8, size_t maxBytes);
 
-// The text without trailing blanks.
-std::string_view TrimRight(std::string_view text);
-// The text without leading and trailing blanks (left-justified and right-trimmed).
-std::string_view TrimBoth(std::string_view text);
-
 } // namespace kvilo::xlsx

@@ -1,4 +1,4 @@
-// The card's worked-out texts: tab caption, actuality line, date and count fields, map availability.
+// The card's worked-out texts: tab caption, actuality line, date and count fields.
 #include <gtest/gtest.h>
 
 #include "extract/card_texts.h"
@@ -29,13 +29,4 @@ TEST(CardFields, ZeroDatesAndCountsAreBlank) {
     EXPECT_EQ(CardBranchCount(0), "");
     EXPECT_EQ(CardBranchCount(7), "7");
     EXPECT_EQ(CardBranchCount(123456), "123456");
-}
-
-TEST(HasLocation, NeedsBothCoordinates) {
-    EXPECT_TRUE(HasLocation("55.70", "37.59"));
-    EXPECT_TRUE(HasLocation(" 55.70 ", "37.59  "));
-    EXPECT_FALSE(HasLocation("55.70", ""));
-    EXPECT_FALSE(HasLocation("55.70", "    "));
-    EXPECT_FALSE(HasLocation("", "37.59"));
-    EXPECT_FALSE(HasLocation("", ""));
 }

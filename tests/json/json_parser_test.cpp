@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 
+#include "platform/blank_text.h"
 #include "platform/cp1251.h"
 #include "platform/debug_output.h"
 #include "platform/variant.h"
@@ -285,8 +286,8 @@ TEST(JsonMinify, RemovesBlanksAndCommentsOutsideStrings) {
     const std::string text = "{ \"a b\" : 1, // line\n /* block */ \"c\\\" d\": \"/* kept */\" }";
     const std::string minified = MinifyJson(text);
     EXPECT_EQ(minified.size(), text.size());
-    EXPECT_EQ(std::string(TrimRight(minified)), "{\"a b\":1,\"c\\\" d\":\"/* kept */\"}");
-    EXPECT_EQ(std::string(TrimRight(MinifyJson("1 /* open"))), "1");
+    EXPECT_EQ(std::string(kvilo::platform::RightTrim(minified)), "{\"a b\":1,\"c\\\" d\":\"/* kept */\"}");
+    EXPECT_EQ(std::string(kvilo::platform::RightTrim(MinifyJson("1 /* open"))), "1");
 }
 
 TEST(JsonConvertCodePage, BetweenTheProgramsCodePages) {

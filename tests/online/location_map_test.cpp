@@ -1,4 +1,5 @@
-// The map's caption argument and what the entry point does while the map window is not built.
+// Whether an entry has a place to show, the map's caption argument and what the entry point does while the map
+// window is not built.
 #include <gtest/gtest.h>
 
 #include "framework/message_presenter.h"
@@ -7,6 +8,22 @@
 
 using namespace kvilo::platform::literals;
 using namespace kvilo::online;
+
+TEST(HasLocation, NeedsBothCoordinates) {
+    EXPECT_TRUE(HasLocation("55.70", "37.59"));
+    EXPECT_TRUE(HasLocation(" 55.70 ", "37.59  "));
+    EXPECT_FALSE(HasLocation("55.70", ""));
+    EXPECT_FALSE(HasLocation("55.70", "    "));
+    EXPECT_FALSE(HasLocation("", "37.59"));
+    EXPECT_FALSE(HasLocation("", ""));
+}
+
+TEST(HasLocation, BlankCoordinatesCountAsMissing) {
+    EXPECT_FALSE(HasLocation("55.7", ""));
+    EXPECT_FALSE(HasLocation("55.7", "   "));
+    EXPECT_TRUE(HasLocation("55.7", " 37.6 "));
+    EXPECT_FALSE(HasLocation("", "37.6"));
+}
 
 TEST(LocationMapCaption, IsOneInTenThenTheTextInTwoHundred) {
     const std::string caption = LocationMapCaption("ООО Альфа"_ansi);

@@ -8,8 +8,6 @@ using namespace kvilo::platform::literals;
 using kvilo::xlsx::CutUtf8;
 using kvilo::xlsx::kMaxCellTextLength;
 using kvilo::xlsx::ToWorkbookText;
-using kvilo::xlsx::TrimBoth;
-using kvilo::xlsx::TrimRight;
 
 namespace {
 
@@ -50,13 +48,6 @@ TEST(WorkbookText, CutsTextsToTheCellLimitInCharacters) {
     // Dropped characters do not count: the limit applies to what the cell holds.
     std::string withBreaks = std::string(10, '\x01') + exact;
     EXPECT_EQ(Converted(withBreaks), exact);
-}
-
-TEST(WorkbookText, Trims) {
-    EXPECT_EQ(TrimRight("  a b  "), "  a b");
-    EXPECT_EQ(TrimBoth("  a b  "), "a b");
-    EXPECT_EQ(TrimBoth("    "), "");
-    EXPECT_EQ(TrimRight(""), "");
 }
 
 TEST(WorkbookText, CutsUtf8WithoutSplittingACharacter) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "online/location_map.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
 
@@ -46,7 +47,7 @@ TEST(VersionText, ShowsTheBuildDateAsDayMonthYear) {
 }
 
 TEST(MapArguments, CaptionIsOneInTenThenNameAndAddressInTwoHundred) {
-    ASSERT_TRUE(HasLocation("55.757", "37.615"));
+    ASSERT_TRUE(online::HasLocation("55.757", "37.615"));
     MapArguments arguments =
         MapArgumentsOf("  ООО Альфа  "_ansi, " г Москва, ул Тверская, д 1 "_ansi, "37.615", "55.757");
     ASSERT_EQ(arguments.caption.size(), 210u);
@@ -62,13 +63,6 @@ TEST(MapArguments, ALongNameAndAddressAreCutAtTwoHundred) {
     MapArguments arguments = MapArgumentsOf(std::string(180, 'N'), std::string(100, 'A'), "1", "2");
     EXPECT_EQ(arguments.caption.size(), 210u);
     EXPECT_EQ(arguments.caption.back(), 'A');
-}
-
-TEST(MapArguments, ARowNeedsBothCoordinates) {
-    EXPECT_FALSE(HasLocation("55.7", ""));
-    EXPECT_FALSE(HasLocation("55.7", "   "));
-    EXPECT_TRUE(HasLocation("55.7", " 37.6 "));
-    EXPECT_FALSE(HasLocation("", "37.6"));
 }
 
 TEST(TooltipLines, BreaksAHintAtBlanksIntoShortLines) {
