@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/cp1251.h"
+#include "suggestion_record.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
 
@@ -14,32 +15,6 @@ using namespace kvilo::platform::literals;
 namespace suggestion {
 
 // The shape of one "suggestions" element as the result model reads it.
-struct Management {
-    FixedText<128> NAME;
-    FixedText<128> POST;
-};
-KVILO_RECORD(Management, NAME, POST)
-
-struct State {
-    FixedText<20> ACTUALITY_DATE;
-    FixedText<20> REGISTRATION_DATE;
-    FixedText<20> LIQUIDATION_DATE;
-    FixedText<20> STATUS;
-};
-KVILO_RECORD(State, ACTUALITY_DATE, REGISTRATION_DATE, LIQUIDATION_DATE, STATUS)
-
-struct Geo {
-    FixedText<20> GEO_LAT;
-    FixedText<20> GEO_LON;
-};
-KVILO_RECORD(Geo, GEO_LAT, GEO_LON)
-
-struct Address {
-    FixedText<1024> UNRESTRICTED_VALUE;
-    Geo DATA;
-};
-KVILO_RECORD(Address, UNRESTRICTED_VALUE, DATA)
-
 struct Data {
     FixedText<10> BRANCH_COUNT;
     FixedText<20> BRANCH_TYPE;
@@ -60,11 +35,6 @@ struct Item {
     Data DATA;
 };
 KVILO_RECORD(Item, UNRESTRICTED_VALUE, DATA)
-
-struct Answer {
-    ListHandle SUGGESTIONS = 0;
-};
-KVILO_RECORD(Answer, SUGGESTIONS)
 
 } // namespace suggestion
 
