@@ -4,21 +4,10 @@
 
 #include <filesystem>
 
-#include "http/curl_http.h"
-#include "http_test_support.h"
+#include "download_test_support.h"
 #include "resource_bytes.h"
 
 namespace kvilo::http::test {
-
-struct DownloadResult {
-    int code = -1;
-    uint32_t downloaded = 0;
-    uint32_t contentLength = 0;
-    std::string target;
-};
-DownloadResult RunDownload(TCurlHttpClass& session, const std::string& url, const std::string& target, uint32_t chunk,
-                           uint16_t retries, bool resume);
-std::vector<std::string> RangesAsked(testsupport::FakeServices& server, const std::string& path);
 
 namespace {
 
@@ -27,16 +16,14 @@ namespace {
 constexpr long kTimeoutMs = 700;
 constexpr int kSlowMs = 2500;
 
-class DownloadFaults : public HttpTest {
+class DownloadFaults : public DownloadTest {
 protected:
     void SetUp() override {
-        HttpTest::SetUp();
-        ASSERT_EQ(session_.Init(), CURLE_OK);
-        session_.SetDebugInfoMask(0);
+        DownloadTest::SetUp();
+        if (HasFatalFailure()) return;
         session_.SetOptLong(CURLOPT_TIMEOUT_MS, kTimeoutMs);
         session_.SetPendingEventsHook([this] { ++pendingEventCalls_; });
     }
-    TCurlHttpClass session_;
     int pendingEventCalls_ = 0;
 };
 

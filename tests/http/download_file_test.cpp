@@ -1,48 +1,14 @@
 // DownloadFile over real sockets: ranges, resume, target names, the fallback to ReadFile.
 #include <gtest/gtest.h>
 
-#include "http/curl_http.h"
-#include "http_test_support.h"
+#include "download_test_support.h"
 #include "resource_bytes.h"
 
 namespace kvilo::http::test {
 
-struct DownloadResult {
-    int code = -1;
-    uint32_t downloaded = 0;
-    uint32_t contentLength = 0;
-    std::string target;
-};
-
-DownloadResult RunDownload(TCurlHttpClass& session, const std::string& url, const std::string& target, uint32_t chunk,
-                           uint16_t retries, bool resume) {
-    DownloadResult result;
-    result.target = target;
-    result.code = session.DownloadFile(url, result.target, chunk, nullptr, &result.downloaded, &result.contentLength,
-                                       retries, resume);
-    return result;
-}
-
-// The Range headers of the GET requests the server received for `path`, in order.
-std::vector<std::string> RangesAsked(testsupport::FakeServices& server, const std::string& path) {
-    std::vector<std::string> ranges;
-    for (const auto& request : server.Requests(path)) {
-        if (request.method == "GET") ranges.push_back(request.Header("Range"));
-    }
-    return ranges;
-}
-
 namespace {
 
-class Download : public HttpTest {
-protected:
-    void SetUp() override {
-        HttpTest::SetUp();
-        ASSERT_EQ(session_.Init(), CURLE_OK);
-        session_.SetDebugInfoMask(0); // bodies of megabytes need not pass through the trace
-    }
-    TCurlHttpClass session_;
-};
+using Download = DownloadTest;
 
 TEST_F(Download, InterruptedFiveMegabytesResumeByteIdentical) {
     constexpr uint32_t kSize = 5 * 1024 * 1024;
