@@ -2,85 +2,43 @@
 // status.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "fake_services.h"
-#include "lookup_test_support.h"
+#include "cli_runner.h"
+#include "lookup_services_test.h"
 
 namespace kvilo::cli {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::string Quoted(const std::string& argument) {
-    std::string q = "'";
-    for (char c : argument)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using testsupport::CliResult;
 
 size_t Lines(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-class CliRunTest : public ::testing::Test {
+class CliRunTest : public lookup::testing::LookupServicesTest {
 protected:
-    static void SetUpTestSuite() {
-        server_ = std::make_unique<testsupport::FakeServices>(testsupport::FakeServices::Options{.https = true});
-        ASSERT_TRUE(server_->Start()) << server_->Error();
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
     void SetUp() override {
-        ASSERT_TRUE(server_->Reset());
-        ASSERT_TRUE(lookup::testing::LookupControl(*server_, "reset=1&egrul=01.06.2024"));
-        // ctest runs the cases in parallel processes: each writes its output files in a folder of its own.
+        LookupServicesTest::SetUp();
+        if (HasFatalFailure()) return;
         folder_ = std::string(KVILO_BINARY_DIR) + "/temp/cli_run_test/" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::create_directories(folder_);
     }
 
     CliResult Cli(std::vector<std::string> arguments, bool withUrls = true) {
-        std::string command = std::string(KVILO_BINARY_DIR) + "/src/cli/kvilo-cli";
-        if (withUrls) {
-            command += " " + Quoted("SUGGESTURL=" + server_->HttpsUrl("")) + " " +
-                       Quoted("VERSIONURL=" + server_->HttpsUrl(""));
-        }
+        std::string words = withUrls ? testsupport::FakeServiceUrlArguments(*server_) : std::string();
         for (const auto& a : arguments)
-            command += " " + Quoted(a);
-        command += " >" + folder_ + "/out 2>" + folder_ + "/err";
-        CliResult run;
-        int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(folder_ + "/out");
-        run.err = Slurp(folder_ + "/err");
-        return run;
+            words += " " + testsupport::ShellQuoted(a);
+        return testsupport::RunCli(words, folder_);
     }
 
-    static std::unique_ptr<testsupport::FakeServices> server_;
     std::string folder_;
 };
-
-std::unique_ptr<testsupport::FakeServices> CliRunTest::server_;
 
 const char* const kHeader = "QFName\tQFInn\tQFKpp\tQFOgrn\tQFLiZo\tQFAddress\tQFActDate\tQFRegDate\tQFLiqDate\t"
                             "QFStatus\tQFDir\tQFDol\tQFBCount\tQFBType\tQFOkved\tQFOkpo\tQFLat\tQFLon\n";

@@ -2,36 +2,19 @@
 // "RAM" names, with the workbook's path as the last line of standard output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 
-#include "fake_services.h"
-#include "lookup_test_support.h"
+#include "cli_runner.h"
+#include "lookup_services_test.h"
 #include "workbook_reader.h"
 
 namespace {
 
+using kvilo::testsupport::CliResult;
 using kvilo::xlsx::testing::ReadBack;
 using kvilo::xlsx::testing::ScratchFolder;
 using kvilo::xlsx::testing::WorkbookDump;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 std::string LastLine(const std::string& text) {
     std::string trimmed = text.ends_with('\n') ? text.substr(0, text.size() - 1) : text;
@@ -43,37 +26,22 @@ size_t FilesIn(const std::string& folder) {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-class CliXlsxTest : public ::testing::Test {
+class CliXlsxTest : public kvilo::lookup::testing::LookupServicesTest {
 protected:
-    static void SetUpTestSuite() {
-        server_ = std::make_unique<kvilo::testsupport::FakeServices>(
-            kvilo::testsupport::FakeServices::Options{.https = true});
-        ASSERT_TRUE(server_->Start()) << server_->Error();
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
     void SetUp() override {
-        ASSERT_TRUE(server_->Reset());
-        ASSERT_TRUE(kvilo::lookup::testing::LookupControl(*server_, "reset=1&egrul=01.06.2024"));
+        LookupServicesTest::SetUp();
+        if (HasFatalFailure()) return;
         folder_ = ScratchFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         ram_ = ScratchFolder(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-ram");
     }
 
     // Runs kvilo-cli with the fake services' addresses, RAM=`ram` and `arguments` (already quoted).
     CliResult Cli(const std::string& ram, const std::string& arguments) {
-        std::string command = std::string(KVILO_BINARY_DIR) +
-                              "/src/cli/kvilo-cli 'SUGGESTURL=" + server_->HttpsUrl("") +
-                              "' 'VERSIONURL=" + server_->HttpsUrl("") + "' 'RAM=" + ram + "' " + arguments + " >" +
-                              folder_ + "/out 2>" + folder_ + "/err";
-        CliResult run;
-        int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(folder_ + "/out");
-        run.err = Slurp(folder_ + "/err");
-        return run;
+        return kvilo::testsupport::RunCli(kvilo::testsupport::FakeServiceUrlArguments(*server_) + " " +
+                                              kvilo::testsupport::ShellQuoted("RAM=" + ram) + " " + arguments,
+                                          folder_);
     }
 
-    static inline std::unique_ptr<kvilo::testsupport::FakeServices> server_;
     std::string folder_;
     std::string ram_;
 };

@@ -2,7 +2,6 @@
 // over the wire, what the window shows, and every way the services fail.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "framework/message_presenter.h"
@@ -10,7 +9,7 @@
 #include "lookup/lookup_request.h"
 #include "lookup/party_lookup.h"
 #include "lookup/russian_collation.h"
-#include "lookup_test_support.h"
+#include "lookup_services_test.h"
 #include "platform/code_page.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
@@ -23,17 +22,11 @@ using namespace platform::literals;
 using testing::LookupControl;
 using testing::RecordingView;
 
-class LookupServiceTest : public ::testing::Test {
+class LookupServiceTest : public testing::LookupServicesTest {
 protected:
-    static void SetUpTestSuite() {
-        server_ = std::make_unique<testsupport::FakeServices>(testsupport::FakeServices::Options{.https = true});
-        ASSERT_TRUE(server_->Start()) << server_->Error();
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
     void SetUp() override {
-        ASSERT_TRUE(server_->Reset());
-        ASSERT_TRUE(LookupControl(*server_, "reset=1&egrul=01.06.2024"));
+        LookupServicesTest::SetUp();
+        if (HasFatalFailure()) return;
         urls_ = testing::FakeUrls(*server_);
     }
 
@@ -47,14 +40,11 @@ protected:
 
     std::vector<testsupport::RecordedRequest> SuggestRequests() const { return server_->Requests(kSuggestPartyPath); }
 
-    static std::unique_ptr<testsupport::FakeServices> server_;
     ServiceUrls urls_;
     LookupData data_;
     RecordingView view_;
     framework::RecordingMessagePresenter messages_;
 };
-
-std::unique_ptr<testsupport::FakeServices> LookupServiceTest::server_;
 
 // --- the request ---
 
