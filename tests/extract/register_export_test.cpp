@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <mutex>
 
 #include "app/shell_open.h"
 #include "extract/register_export.h"
@@ -11,8 +10,9 @@
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
-#include "platform/launcher.h"
+#include "recording_launcher.h"
 #include "workbook_reader.h"
+#include "written_workbook_test.h"
 
 using namespace kvilo::platform::literals;
 using namespace kvilo::extract;
@@ -21,27 +21,10 @@ using kvilo::framework::RecordingMessagePresenter;
 using kvilo::lookup::PartyRow;
 using kvilo::lookup::PartyRows;
 using kvilo::platform::DayNumber;
+using kvilo::testing::RecordingLauncher;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {
-
-class RecordingLauncher : public kvilo::platform::Launcher {
-public:
-    RecordingLauncher() : previous_(kvilo::platform::SetLauncher(this)) {}
-    ~RecordingLauncher() override { kvilo::platform::SetLauncher(previous_); }
-    bool OpenDocument(const std::string& target, const std::string&, const std::string&) override {
-        std::lock_guard lock(mutex);
-        opened.push_back(target);
-        return true;
-    }
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-
-    std::mutex mutex;
-    std::vector<std::string> opened;
-
-private:
-    kvilo::platform::Launcher* previous_;
-};
 
 // Sets the "RAM" parameter for the scope's life.
 struct RamFolder {
@@ -80,25 +63,13 @@ size_t FilesIn(const std::string& folder) {
 
 } // namespace
 
-class OneRowRegister : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        path = new std::string(ScratchPath("one-row"));
+class OneRowRegister : public WrittenWorkbookTest<OneRowRegister> {
+public:
+    static constexpr const char* kName = "one-row";
+    static void Write(const std::string& path) {
         TXlsxWriterClass writer;
-        ASSERT_EQ(ExportRegisterTo(writer, *path, PartyRows{Bank()}, kRegisterTitle, AfterClose::Keep), *path);
-        dump = new WorkbookDump(ReadBack(*path));
+        ASSERT_EQ(ExportRegisterTo(writer, path, PartyRows{Bank()}, kRegisterTitle, AfterClose::Keep), path);
     }
-    static void TearDownTestSuite() {
-        delete dump;
-        delete path;
-    }
-    static std::string Cell(std::string_view coordinate) { return dump->Cell(coordinate); }
-    static bool CellHas(std::string_view coordinate, std::string_view part) {
-        return Cell(coordinate).find(part) != std::string::npos;
-    }
-
-    static inline std::string* path = nullptr;
-    static inline WorkbookDump* dump = nullptr;
 };
 
 TEST_F(OneRowRegister, IsReadable) {
@@ -212,7 +183,8 @@ TEST(RegisterExport, WritesIntoTheRamFolderAndOpensTheWorkbook) {
     kvilo::app::WaitForShellOpens();
     EXPECT_EQ(std::filesystem::path(path).parent_path(), std::filesystem::path(folder));
     EXPECT_EQ(FilesIn(folder), 1u);
-    EXPECT_EQ(launcher.opened, std::vector<std::string>{path});
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    EXPECT_EQ(launcher.opened[0].target, path);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_NE(ReadBack(path).Cell("B8").find("value=2 "), std::string::npos);
 }

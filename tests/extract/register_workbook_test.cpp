@@ -6,43 +6,26 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 
 #include "app/shell_open.h"
 #include "extract/register_workbook.h"
 #include "framework/message_presenter.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
-#include "platform/launcher.h"
+#include "recording_launcher.h"
 #include "workbook_reader.h"
+#include "written_workbook_test.h"
 
 using namespace kvilo::platform::literals;
 using namespace kvilo::extract;
 using namespace kvilo::xlsx::testing;
 using kvilo::framework::RecordingMessagePresenter;
+using kvilo::testing::RecordingLauncher;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {
 
 const char* const kTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;
-
-class RecordingLauncher : public kvilo::platform::Launcher {
-public:
-    RecordingLauncher() : previous_(kvilo::platform::SetLauncher(this)) {}
-    ~RecordingLauncher() override { kvilo::platform::SetLauncher(previous_); }
-    bool OpenDocument(const std::string& target, const std::string& parameters, const std::string&) override {
-        std::lock_guard lock(mutex);
-        opened.push_back(target + "|" + parameters);
-        return true;
-    }
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
-
-    std::mutex mutex;
-    std::vector<std::string> opened;
-
-private:
-    kvilo::platform::Launcher* previous_;
-};
 
 bool CreateAt(TXlsxWriterClass& writer, const std::string& path) {
     return CreateRegisterWorkbook(writer, path, kTitle, kTitleFirstColumn, kTitleRow, kTitleLastColumn, kTitleFontSize);
@@ -77,27 +60,16 @@ TEST(ExportPath, AMissingRamFolderFallsBackToTheTemporaryFolder) {
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(path).parent_path())) << path;
 }
 
-class EmptyRegister : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        path = new std::string(ScratchPath("empty-register"));
+class EmptyRegister : public WrittenWorkbookTest<EmptyRegister> {
+public:
+    static constexpr const char* kName = "empty-register";
+    static void Write(const std::string& path) {
         TXlsxWriterClass writer;
-        ASSERT_TRUE(CreateAt(writer, *path));
+        ASSERT_TRUE(CreateAt(writer, path));
         WriteRegisterHeader(writer);
         WriteRegisterTotals(writer, kFirstDataRow, 0);
-        ASSERT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), *path);
-        dump = new WorkbookDump(ReadBack(*path));
+        ASSERT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), path);
     }
-    static void TearDownTestSuite() {
-        delete dump;
-        delete path;
-    }
-    static bool CellHas(std::string_view coordinate, std::string_view part) {
-        return dump->Cell(coordinate).find(part) != std::string::npos;
-    }
-
-    static inline std::string* path = nullptr;
-    static inline WorkbookDump* dump = nullptr;
 };
 
 TEST_F(EmptyRegister, IsReadable) {
@@ -253,7 +225,9 @@ TEST(CloseRegisterWorkbook, OpensTheWrittenFileOnlyWhenAsked) {
         EXPECT_EQ(CloseRegisterWorkbook(writer, after), path);
     }
     kvilo::app::WaitForShellOpens();
-    EXPECT_EQ(launcher.opened, std::vector<std::string>{opened + "|"});
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    EXPECT_EQ(launcher.opened[0].target, opened);
+    EXPECT_EQ(launcher.opened[0].parameters, "");
     EXPECT_TRUE(messages.messages.empty());
 }
 
