@@ -32,7 +32,9 @@ lookup::BrowseActions ProgramBrowseActions() {
     // The window's one workbook writer, kept as long as its actions.
     auto writer = std::make_shared<xlsx::TXlsxWriterClass>();
     actions.exportList = [writer](const lookup::PartyRows& rows, const std::string& title) {
-        extract::ExportRegister(*writer, rows, title, extract::AfterClose::Open);
+        // The written workbook opens in the application the system associates with ".xlsx" files.
+        const std::string path = extract::ExportRegister(*writer, rows, title);
+        if (!path.empty()) StartShellOpen(path, "");
     };
     actions.showMap = [](const lookup::MapArguments& map) {
         online::StartLocationMap(map.caption, map.longitude, map.latitude);

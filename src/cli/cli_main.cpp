@@ -85,8 +85,7 @@ int main(int argc, char* argv[]) {
     if (arguments.xlsx && !data.rows.empty()) {
         // The export of the window's export button, without opening the workbook: its path is the last line.
         xlsx::TXlsxWriterClass writer;
-        std::string path =
-            extract::ExportRegister(writer, data.rows, extract::kRegisterTitle, extract::AfterClose::Keep);
+        std::string path = extract::ExportRegister(writer, data.rows, extract::kRegisterTitle);
         if (path.empty()) return kFailed;
         std::fputs((platform::AnsiToUtf8(path) + "\n").c_str(), stdout);
     }

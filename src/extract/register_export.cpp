@@ -4,14 +4,13 @@
 
 namespace kvilo::extract {
 
-std::string ExportRegister(xlsx::TXlsxWriterClass& writer, const lookup::PartyRows& rows, std::string_view title,
-                           AfterClose after) {
+std::string ExportRegister(xlsx::TXlsxWriterClass& writer, const lookup::PartyRows& rows, std::string_view title) {
     if (rows.empty()) return {};
-    return ExportRegisterTo(writer, NewExportPath(), rows, title, after);
+    return ExportRegisterTo(writer, NewExportPath(), rows, title);
 }
 
 std::string ExportRegisterTo(xlsx::TXlsxWriterClass& writer, const std::string& path, const lookup::PartyRows& rows,
-                             std::string_view title, AfterClose after) {
+                             std::string_view title) {
     if (rows.empty()) return {};
     // A workbook without its sheet or title has already been explained (or cannot be): stop quietly.
     if (!CreateRegisterWorkbook(writer, path, title, kTitleFirstColumn, kTitleRow, kTitleLastColumn, kTitleFontSize))
@@ -21,7 +20,7 @@ std::string ExportRegisterTo(xlsx::TXlsxWriterClass& writer, const std::string& 
     for (const lookup::PartyRow& party : rows)
         WriteRegisterRow(writer, row++, party);
     WriteRegisterTotals(writer, row, static_cast<int32_t>(rows.size()));
-    return CloseRegisterWorkbook(writer, after);
+    return CloseRegisterWorkbook(writer);
 }
 
 } // namespace kvilo::extract

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "app/shell_open.h"
 #include "framework/message_presenter.h"
 #include "platform/blank_text.h"
 #include "platform/cp1251.h"
@@ -136,7 +135,7 @@ void WriteRegisterTotals(TXlsxWriterClass& writer, uint32_t row, int32_t rowCoun
     writer.WriteNumber(row + 1, 2, rowCount);
 }
 
-std::string CloseRegisterWorkbook(TXlsxWriterClass& writer, AfterClose after) {
+std::string CloseRegisterWorkbook(TXlsxWriterClass& writer) {
     writer.OutlineSettings(1, 0, 0, 0);
     const std::string path = writer.FileName();
     // A failed close may leave a partial package behind: it is removed rather than opened as a workbook.
@@ -146,7 +145,6 @@ std::string CloseRegisterWorkbook(TXlsxWriterClass& writer, AfterClose after) {
         ShowError("Отсутствует файл XLSX для выполнения операции !"_ansi);
         return {};
     }
-    if (after == AfterClose::Open) app::StartShellOpen(path, "");
     return path;
 }
 

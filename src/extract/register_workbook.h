@@ -40,11 +40,9 @@ void WriteRegisterHeader(xlsx::TXlsxWriterClass& writer);
 // The empty separator row at `row` and, below it, "ИТОГО" with the number of data rows.
 void WriteRegisterTotals(xlsx::TXlsxWriterClass& writer, uint32_t row, int32_t rowCount);
 
-enum class AfterClose { Open, Keep };
-
-// Sets the outline, writes the file and, with AfterClose::Open, hands it to the associated application on
-// a thread of its own. Returns the path of the written workbook; when the file could not be written, shows
-// "Отсутствует файл XLSX для выполнения операции !" and returns an empty text.
-std::string CloseRegisterWorkbook(xlsx::TXlsxWriterClass& writer, AfterClose after);
+// Sets the outline and writes the file. Returns the path of the written workbook; when the file could not
+// be written, shows "Отсутствует файл XLSX для выполнения операции !" and returns an empty text. Opening the
+// workbook is the caller's choice (the window opens it, kvilo-cli only prints its path).
+std::string CloseRegisterWorkbook(xlsx::TXlsxWriterClass& writer);
 
 } // namespace kvilo::extract

@@ -10,10 +10,12 @@
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
+#include "app/shell_open.h"
 #include "framework/settings_store.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
+#include "recording_launcher.h"
 
 using namespace kvilo;
 using namespace kvilo::platform::literals;
@@ -107,6 +109,22 @@ private slots:
         platform::SetCommandLine(std::vector<std::string>{});
         QCOMPARE(messages.messages.size(), size_t{1});
         QCOMPARE(messages.messages[0].text, std::string("Отсутствует файл XLSX для выполнения операции !"_ansi));
+        // A written workbook opens in the associated application, on a thread of its own.
+        {
+            kvilo::testing::RecordingLauncher launcher;
+            QTemporaryDir ram;
+            platform::SetCommandLine(std::vector<std::string>{"RAM=" + ram.path().toStdString()});
+            actions.exportList({lookup::PartyRow{}}, "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
+            platform::SetCommandLine(std::vector<std::string>{});
+            app::WaitForShellOpens();
+            QCOMPARE(messages.messages.size(), size_t{1});
+            QCOMPARE(launcher.opened.size(), size_t{1});
+            const QFileInfo opened(QString::fromStdString(launcher.opened[0].target));
+            QCOMPARE(opened.absolutePath(), QFileInfo(ram.path()).absoluteFilePath());
+            QCOMPARE(opened.suffix(), QString("xlsx"));
+            QVERIFY(opened.exists());
+            QCOMPARE(launcher.opened[0].parameters, std::string());
+        }
 
         actions.showMap({"1         ", "37.59", "55.70"});
         QCOMPARE(messages.messages.size(), size_t{2});

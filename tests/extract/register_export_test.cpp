@@ -4,13 +4,11 @@
 
 #include <filesystem>
 
-#include "app/shell_open.h"
 #include "extract/register_export.h"
 #include "framework/message_presenter.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
 #include "platform/dates.h"
-#include "recording_launcher.h"
 #include "workbook_reader.h"
 #include "written_workbook_test.h"
 
@@ -21,7 +19,6 @@ using kvilo::framework::RecordingMessagePresenter;
 using kvilo::lookup::PartyRow;
 using kvilo::lookup::PartyRows;
 using kvilo::platform::DayNumber;
-using kvilo::testing::RecordingLauncher;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {
@@ -68,7 +65,7 @@ public:
     static constexpr const char* kName = "one-row";
     static void Write(const std::string& path) {
         TXlsxWriterClass writer;
-        ASSERT_EQ(ExportRegisterTo(writer, path, PartyRows{Bank()}, kRegisterTitle, AfterClose::Keep), path);
+        ASSERT_EQ(ExportRegisterTo(writer, path, PartyRows{Bank()}, kRegisterTitle), path);
     }
 };
 
@@ -149,8 +146,8 @@ TEST(RegisterExport, IdenticalLooksMakeOneLibraryFormat) {
     PartyRow counted = Bank();
     counted.QFBCount = 1234;
     TXlsxWriterClass writer;
-    ASSERT_EQ(ExportRegisterTo(writer, one, PartyRows{Bank()}, kRegisterTitle, AfterClose::Keep), one);
-    ASSERT_EQ(ExportRegisterTo(writer, many, PartyRows(50, counted), kRegisterTitle, AfterClose::Keep), many);
+    ASSERT_EQ(ExportRegisterTo(writer, one, PartyRows{Bank()}, kRegisterTitle), one);
+    ASSERT_EQ(ExportRegisterTo(writer, many, PartyRows(50, counted), kRegisterTitle), many);
     // default, title, group titles, column titles, data text, number, date, totals text, totals number
     for (const std::string& path : {one, many})
         EXPECT_NE(ReadPart(path, "xl/styles.xml").find("<cellXfs count=\"9\">"), std::string::npos) << path;
@@ -164,27 +161,20 @@ TEST(RegisterExport, AnEmptyListWritesNothing) {
     const std::string folder = ScratchFolder("empty-list");
     RamFolder ram(folder);
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
     TXlsxWriterClass writer;
-    EXPECT_EQ(ExportRegister(writer, PartyRows{}, kRegisterTitle, AfterClose::Open), "");
-    kvilo::app::WaitForShellOpens();
+    EXPECT_EQ(ExportRegister(writer, PartyRows{}, kRegisterTitle), "");
     EXPECT_EQ(FilesIn(folder), 0u);
     EXPECT_TRUE(messages.messages.empty());
-    EXPECT_TRUE(launcher.opened.empty());
 }
 
-TEST(RegisterExport, WritesIntoTheRamFolderAndOpensTheWorkbook) {
+TEST(RegisterExport, WritesIntoTheRamFolder) {
     const std::string folder = ScratchFolder("ram-export");
     RamFolder ram(folder);
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
     TXlsxWriterClass writer;
-    const std::string path = ExportRegister(writer, PartyRows{Bank(), Bank()}, kRegisterTitle, AfterClose::Open);
-    kvilo::app::WaitForShellOpens();
+    const std::string path = ExportRegister(writer, PartyRows{Bank(), Bank()}, kRegisterTitle);
     EXPECT_EQ(std::filesystem::path(path).parent_path(), std::filesystem::path(folder));
     EXPECT_EQ(FilesIn(folder), 1u);
-    ASSERT_EQ(launcher.opened.size(), 1u);
-    EXPECT_EQ(launcher.opened[0].target, path);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_NE(ReadBack(path).Cell("B8").find("value=2 "), std::string::npos);
 }
@@ -192,26 +182,20 @@ TEST(RegisterExport, WritesIntoTheRamFolderAndOpensTheWorkbook) {
 TEST(RegisterExport, AnUnwritableFolderEndsInTheMissingFileMessage) {
     RamFolder ram("/proc");
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
     TXlsxWriterClass writer;
-    EXPECT_EQ(ExportRegister(writer, PartyRows{Bank()}, kRegisterTitle, AfterClose::Open), "");
-    kvilo::app::WaitForShellOpens();
+    EXPECT_EQ(ExportRegister(writer, PartyRows{Bank()}, kRegisterTitle), "");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Ошибка"_ansi);
     EXPECT_EQ(messages.messages[0].text, "Отсутствует файл XLSX для выполнения операции !"_ansi);
-    EXPECT_TRUE(launcher.opened.empty());
 }
 
 TEST(RegisterExport, AnUnreplaceableFileIsReportedAndNothingIsWritten) {
     const std::string path = ScratchFolder("occupied.xlsx");
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
     TXlsxWriterClass writer;
-    EXPECT_EQ(ExportRegisterTo(writer, path, PartyRows{Bank()}, kRegisterTitle, AfterClose::Open), "");
-    kvilo::app::WaitForShellOpens();
+    EXPECT_EQ(ExportRegisterTo(writer, path, PartyRows{Bank()}, kRegisterTitle), "");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Нет доступа к файлу: "_ansi + path);
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_TRUE(std::filesystem::is_empty(path));
-    EXPECT_TRUE(launcher.opened.empty());
 }

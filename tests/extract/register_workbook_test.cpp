@@ -7,12 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/shell_open.h"
 #include "extract/register_workbook.h"
 #include "framework/message_presenter.h"
 #include "platform/command_line.h"
 #include "platform/cp1251.h"
-#include "recording_launcher.h"
 #include "workbook_reader.h"
 #include "written_workbook_test.h"
 
@@ -20,7 +18,6 @@ using namespace kvilo::platform::literals;
 using namespace kvilo::extract;
 using namespace kvilo::xlsx::testing;
 using kvilo::framework::RecordingMessagePresenter;
-using kvilo::testing::RecordingLauncher;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {
@@ -68,7 +65,7 @@ public:
         ASSERT_TRUE(CreateAt(writer, path));
         WriteRegisterHeader(writer);
         WriteRegisterTotals(writer, kFirstDataRow, 0);
-        ASSERT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), path);
+        ASSERT_EQ(CloseRegisterWorkbook(writer), path);
     }
 };
 
@@ -177,7 +174,7 @@ TEST(CreateRegisterWorkbook, ReplacesAnEarlierFile) {
     TXlsxWriterClass writer;
     ASSERT_TRUE(CreateAt(writer, path));
     EXPECT_FALSE(std::filesystem::exists(path)); // removed at once; the new one is written at closing
-    EXPECT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), path);
+    EXPECT_EQ(CloseRegisterWorkbook(writer), path);
     EXPECT_TRUE(ReadBack(path).readable);
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -201,33 +198,23 @@ TEST(CreateRegisterWorkbook, AnUnreplaceableFileIsReportedAndNothingIsWritten) {
 TEST(CloseRegisterWorkbook, AFileThatCouldNotBeWrittenIsReported) {
     const std::string path = ScratchFolder("gone") + "/missing/register.xlsx";
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
     TXlsxWriterClass writer;
     ASSERT_TRUE(CreateAt(writer, path));
     WriteRegisterHeader(writer);
-    EXPECT_EQ(CloseRegisterWorkbook(writer, AfterClose::Open), "");
-    kvilo::app::WaitForShellOpens();
+    EXPECT_EQ(CloseRegisterWorkbook(writer), "");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Ошибка"_ansi);
     EXPECT_EQ(messages.messages[0].text, "Отсутствует файл XLSX для выполнения операции !"_ansi);
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_TRUE(launcher.opened.empty());
 }
 
-TEST(CloseRegisterWorkbook, OpensTheWrittenFileOnlyWhenAsked) {
+TEST(CloseRegisterWorkbook, WritesTheFile) {
     RecordingMessagePresenter messages;
-    RecordingLauncher launcher;
-    const std::string kept = ScratchPath("kept");
-    const std::string opened = ScratchPath("opened");
-    for (const auto& [path, after] : {std::pair{kept, AfterClose::Keep}, std::pair{opened, AfterClose::Open}}) {
-        TXlsxWriterClass writer;
-        ASSERT_TRUE(CreateAt(writer, path));
-        EXPECT_EQ(CloseRegisterWorkbook(writer, after), path);
-    }
-    kvilo::app::WaitForShellOpens();
-    ASSERT_EQ(launcher.opened.size(), 1u);
-    EXPECT_EQ(launcher.opened[0].target, opened);
-    EXPECT_EQ(launcher.opened[0].parameters, "");
+    const std::string path = ScratchPath("kept");
+    TXlsxWriterClass writer;
+    ASSERT_TRUE(CreateAt(writer, path));
+    EXPECT_EQ(CloseRegisterWorkbook(writer), path);
+    EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -242,7 +229,7 @@ TEST(CloseRegisterWorkbook, ARamFolderThatCannotBeWrittenEndsInTheMissingFileMes
     ASSERT_TRUE(CreateAt(writer, path));
     WriteRegisterHeader(writer);
     WriteRegisterTotals(writer, kFirstDataRow, 0);
-    EXPECT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), "");
+    EXPECT_EQ(CloseRegisterWorkbook(writer), "");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Отсутствует файл XLSX для выполнения операции !"_ansi);
 }
@@ -259,7 +246,7 @@ TEST(CreateRegisterWorkbook, AnOverlongTitleWithControlCharactersStillMakesARead
         CreateRegisterWorkbook(writer, path, title, kTitleFirstColumn, kTitleRow, kTitleLastColumn, kTitleFontSize));
     WriteRegisterHeader(writer);
     WriteRegisterTotals(writer, kFirstDataRow, 0);
-    ASSERT_EQ(CloseRegisterWorkbook(writer, AfterClose::Keep), path);
+    ASSERT_EQ(CloseRegisterWorkbook(writer), path);
     const WorkbookDump dump = ReadBack(path);
     ASSERT_TRUE(dump.readable) << dump.text.substr(0, 2000);
     EXPECT_NE(dump.Cell("A1").find("value='Реестр " + std::string(32767 - 7, 'x') + "' "), std::string::npos)
