@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "framework/error_manager_runtime.h"
-#include "platform/dates.h"
+#include "platform/clock.h"
 
 namespace kvilo::framework {
 

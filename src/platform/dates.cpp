@@ -1,7 +1,6 @@
 #include "platform/dates.h"
 
 #include <cmath>
-#include <ctime>
 
 namespace kvilo::platform {
 namespace {
@@ -45,15 +44,6 @@ int32_t LastDayNumber() {
     return static_cast<int32_t>(DaysFromCivil(kLastYear, 12, 31) + kUnixEpochDay);
 }
 
-tm LocalNow(long& hundredths) {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    tm local{};
-    localtime_r(&now.tv_sec, &local);
-    hundredths = now.tv_nsec / 10000000;
-    return local;
-}
-
 } // namespace
 
 int32_t DayNumber(int year, int month, int day) {
@@ -75,18 +65,6 @@ int32_t DayNumberFromUnixMillis(double milliseconds) {
     double days = std::floor(milliseconds / kMillisecondsPerDay) + kUnixEpochDay;
     if (days <= 0 || days > LastDayNumber()) return kNoDate;
     return static_cast<int32_t>(days);
-}
-
-int32_t Today() {
-    long hundredths = 0;
-    tm local = LocalNow(hundredths);
-    return DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-int32_t TimeNow() {
-    long hundredths = 0;
-    tm local = LocalNow(hundredths);
-    return static_cast<int32_t>((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 100 + hundredths + 1);
 }
 
 } // namespace kvilo::platform

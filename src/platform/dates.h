@@ -1,7 +1,7 @@
 #pragma once
-// Day numbers and times of the whole program. Day numbers count days since 28 December 1800, so
-// 1 January 1801 is 4 and 1 January 1970 is 61730; 0 means "no date". Times are hundredths of a second
-// since midnight plus 1; 0 means "no time". Every conversion lives here.
+// Day numbers of the whole program: days since 28 December 1800, so 1 January 1801 is 4 and 1 January 1970
+// is 61730; 0 means "no date". Every conversion between day numbers and calendar dates lives here; the
+// clock that tells today's date is platform/clock.h.
 #include <cstdint>
 
 namespace kvilo::platform {
@@ -17,8 +17,5 @@ bool CalendarDate(int32_t dayNumber, int& year, int& month, int& day);
 
 // The day number of a moment given as milliseconds since 1970-01-01 00:00 UTC (floored to whole days).
 int32_t DayNumberFromUnixMillis(double milliseconds);
-
-int32_t Today();
-int32_t TimeNow();
 
 } // namespace kvilo::platform

@@ -1,6 +1,5 @@
 #include "platform/dates.h"
 
-#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace kvilo::platform;
@@ -64,16 +63,4 @@ TEST(DayNumberFromUnixMillis, AroundTheEpoch) {
     EXPECT_EQ(DayNumberFromUnixMillis(0.0 / 0.0), kNoDate);
     EXPECT_EQ(DayNumberFromUnixMillis(1e300), kNoDate);
     EXPECT_EQ(DayNumberFromUnixMillis(-1e300), kNoDate);
-}
-
-TEST(Clock, TodayAndTimeNowFollowTheLocalClock) {
-    time_t now = time(nullptr);
-    tm local{};
-    localtime_r(&now, &local);
-    int32_t expected = DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    int32_t today = Today();
-    EXPECT_TRUE(today == expected || today == expected + 1); // midnight may pass in between
-    int32_t time = TimeNow();
-    EXPECT_GE(time, 1);
-    EXPECT_LE(time, 24 * 360000 + 100);
 }
