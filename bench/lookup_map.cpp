@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "lookup/party_answer.h"
+#include "core/lookup/party_answer.h"
 #include "party_dataset.h"
 #include "json/json_mapping.h"
 

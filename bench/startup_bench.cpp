@@ -7,10 +7,10 @@
 #include <QTest>
 #include <chrono>
 
-#include "app/installation_probe.h"
+#include "core/startup/installation_probe.h"
 #include "app/program_services.h"
-#include "framework/message_presenter.h"
-#include "lookup/browse_window.h"
+#include "core/framework/message_presenter.h"
+#include "gui/browse/browse_window.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ namespace {
 class TimedServices : public kvilo::app::ProgramServices {
 public:
     void RunMainWindow(int32_t buildDate) override {
-        kvilo::lookup::BrowseOptions options;
+        kvilo::browse::BrowseOptions options;
         options.buildDate = buildDate;
-        kvilo::lookup::BrowseWindow window(std::move(options));
+        kvilo::browse::BrowseWindow window(std::move(options));
         window.show();
         shown = QTest::qWaitForWindowExposed(&window);
         shownAt = std::chrono::steady_clock::now();
@@ -33,13 +33,13 @@ public:
 
 void BM_StartupToMainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
-        kvilo::app::RunningInstallation installation;
+        kvilo::startup::RunningInstallation installation;
         TimedServices services;
         // A failed check must report, not wait for a click on a message box nobody sees.
         kvilo::framework::RecordingMessagePresenter messages;
-        kvilo::app::FileVersionInfoReader reader;
+        kvilo::startup::FileVersionInfoReader reader;
         auto start = std::chrono::steady_clock::now();
-        int result = kvilo::app::RunProgram(installation, services, reader);
+        int result = kvilo::startup::RunProgram(installation, services, reader);
         if (result != 0 || !services.shown) {
             std::string why = messages.messages.empty() ? "the window was not exposed" : messages.messages[0].text;
             state.SkipWithError(("start-up stopped before the main window was shown: " + why).c_str());

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "text/encoders.h"
 #include "text/format_text.h"
 
@@ -19,15 +19,15 @@ std::string CyrillicUtf8(size_t bytes) {
 void Utf8ToAnsi(benchmark::State& state) {
     std::string text = CyrillicUtf8(static_cast<size_t>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(kvilo::platform::Utf8ToAnsi(text));
+        benchmark::DoNotOptimize(kvilo::base::Utf8ToAnsi(text));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(Utf8ToAnsi)->Arg(1 << 20);
 
 void AnsiToUtf8(benchmark::State& state) {
-    std::string text = kvilo::platform::Utf8ToAnsi(CyrillicUtf8(static_cast<size_t>(state.range(0))));
+    std::string text = kvilo::base::Utf8ToAnsi(CyrillicUtf8(static_cast<size_t>(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(kvilo::platform::AnsiToUtf8(text));
+        benchmark::DoNotOptimize(kvilo::base::AnsiToUtf8(text));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(AnsiToUtf8)->Arg(1 << 20);

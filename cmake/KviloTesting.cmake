@@ -14,6 +14,7 @@ function(kvilo_add_gtest)
         KVILO_TEST_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
         KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
@@ -29,6 +30,7 @@ function(kvilo_add_qtest)
         KVILO_TEST_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
         KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()

@@ -12,12 +12,12 @@
 
 #include <xlsxwriter.h>
 
-#include "platform/code_page.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/code_page.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "xlsx/xlsx_writer.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {
@@ -36,7 +36,7 @@ constexpr uint16_t kTextColumns[14] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 14, 15, 16,
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = [] {
         std::vector<Row> out(kRows);
-        const int32_t base = kvilo::platform::DayNumber(2000, 1, 1);
+        const int32_t base = kvilo::base::DayNumber(2000, 1, 1);
         for (int i = 0; i < kRows; ++i) {
             const std::string n = std::to_string(i);
             Row& r = out[static_cast<size_t>(i)];
@@ -57,7 +57,7 @@ const std::vector<Row>& Rows() {
             r.text[14] = std::to_string(i % 4);
             r.dates[0] = base + i % 9000;
             r.dates[1] = base - i % 3000;
-            r.dates[2] = i % 7 ? kvilo::platform::kNoDate : base + 100;
+            r.dates[2] = i % 7 ? kvilo::base::kNoDate : base + 100;
         }
         return out;
     }();
@@ -154,12 +154,12 @@ const std::vector<DirectRow>& DirectRows() {
         for (const Row& row : Rows()) {
             DirectRow d{};
             for (int i = 0; i < 14; ++i)
-                d.text[i] = kvilo::platform::AnsiToUtf8(row.text[i]);
+                d.text[i] = kvilo::base::AnsiToUtf8(row.text[i]);
             d.count = std::stod(row.text[14]);
             for (int i = 0; i < 3; ++i) {
                 d.dates[i] = {};
                 d.hasDate[i] =
-                    kvilo::platform::CalendarDate(row.dates[i], d.dates[i].year, d.dates[i].month, d.dates[i].day);
+                    kvilo::base::CalendarDate(row.dates[i], d.dates[i].year, d.dates[i].month, d.dates[i].day);
             }
             out.push_back(std::move(d));
         }
@@ -180,8 +180,8 @@ lxw_format* Format(lxw_workbook* wb, uint8_t align, bool wrap, bool bold) {
 
 void ExportDirect(const std::string& path) {
     lxw_workbook* wb = workbook_new(path.c_str());
-    const std::string title = kvilo::platform::AnsiToUtf8("Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
-    std::string comments = kvilo::platform::AnsiToUtf8("Отчёт создан в программе:\nKvilo"_ansi);
+    const std::string title = kvilo::base::AnsiToUtf8("Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
+    std::string comments = kvilo::base::AnsiToUtf8("Отчёт создан в программе:\nKvilo"_ansi);
     lxw_doc_properties properties{};
     properties.title = const_cast<char*>(title.c_str());
     properties.comments = comments.data();

@@ -1,9 +1,9 @@
 // Kvilo: looks up Russian companies and sole traders in the state registers.
 #include <QApplication>
 
-#include "app/installation_probe.h"
+#include "core/startup/installation_probe.h"
 #include "app/program_services.h"
-#include "app/shell_open.h"
+#include "core/shell/shell_open.h"
 #include "platform/command_line.h"
 
 int main(int argc, char* argv[]) {
@@ -11,11 +11,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Tarvelo");
     QApplication::setApplicationName("EGRUL");
-    kvilo::app::RunningInstallation installation;
+    kvilo::startup::RunningInstallation installation;
     kvilo::app::ProgramServices services;
-    kvilo::app::FileVersionInfoReader reader;
-    int result = kvilo::app::RunProgram(installation, services, reader);
+    kvilo::startup::FileVersionInfoReader reader;
+    int result = kvilo::startup::RunProgram(installation, services, reader);
     // The web site may still be opening on its own thread.
-    kvilo::app::WaitForShellOpens();
+    kvilo::shell::WaitForShellOpens();
     return result;
 }

@@ -3,18 +3,18 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/screen_keyboard.h"
-#include "app/shell_open.h"
-#include "extract/extract_card_window.h"
-#include "extract/register_export.h"
-#include "framework/message_presenter.h"
-#include "online/location_map.h"
+#include "core/shell/screen_keyboard.h"
+#include "core/shell/shell_open.h"
+#include "gui/extract/extract_card_window.h"
+#include "core/extract/register_export.h"
+#include "core/framework/message_presenter.h"
+#include "core/online/location_map.h"
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::app {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 void ShowNotBuiltYet(const std::string& what) {
     framework::Message message;
@@ -34,7 +34,7 @@ lookup::BrowseActions ProgramBrowseActions() {
     actions.exportList = [writer](const lookup::PartyRows& rows, const std::string& title) {
         // The written workbook opens in the application the system associates with ".xlsx" files.
         const std::string path = extract::ExportRegister(*writer, rows, title);
-        if (!path.empty()) StartShellOpen(path, "");
+        if (!path.empty()) shell::StartShellOpen(path, "");
     };
     actions.showMap = [](const lookup::MapArguments& map) {
         online::StartLocationMap(map.caption, map.longitude, map.latitude);
@@ -44,13 +44,13 @@ lookup::BrowseActions ProgramBrowseActions() {
         ShowNotBuiltYet(" Проверка и обновление версии программы."_ansi);
         return false;
     };
-    actions.screenKeyboard = [] { ShowScreenKeyboard(); };
-    actions.openSite = [](const std::string& address) { StartShellOpen(address, ""); };
+    actions.screenKeyboard = [] { shell::ShowScreenKeyboard(); };
+    actions.openSite = [](const std::string& address) { shell::StartShellOpen(address, ""); };
     return actions;
 }
 
-lookup::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
-    lookup::BrowseOptions options;
+browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
+    browse::BrowseOptions options;
     options.buildDate = buildDate;
     options.urls = lookup::ServiceUrlsFromParameters();
     std::string site = platform::CommandParameter("SITEURL");

@@ -3,7 +3,7 @@
 // command line.
 #include <string>
 
-#include "lookup/browse_window.h"
+#include "gui/browse/browse_window.h"
 
 namespace kvilo::app {
 
@@ -17,7 +17,7 @@ lookup::BrowseActions ProgramBrowseActions();
 
 // The main window's options: the build date, the service addresses and the demo flag from the command
 // line (SUGGESTURL or VERSIONURL given: the window says it shows demo data), the program's actions.
-lookup::BrowseOptions ProgramBrowseOptions(int32_t buildDate);
+browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate);
 
 // The message shown for a function that this version does not have yet.
 void ShowNotBuiltYet(const std::string& what);

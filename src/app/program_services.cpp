@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QFont>
 
-#include "app/list_format_lifecycle.h"
-#include "app/locale_texts.h"
+#include "core/listformat/list_format_lifecycle.h"
+#include "core/startup/locale_texts.h"
 #include "app/program_actions.h"
-#include "app/settings_file.h"
-#include "app/storage_error_texts.h"
-#include "framework/error_manager_runtime.h"
+#include "core/shell/settings_file.h"
+#include "core/startup/storage_error_texts.h"
+#include "core/framework/error_manager_runtime.h"
 
 namespace kvilo::app {
 
@@ -34,11 +34,11 @@ void ProgramServices::OpenSettingsStore() {
 }
 
 void ProgramServices::SetUpListFormatStores() {
-    app::SetUpListFormatStores();
+    listformat::SetUpListFormatStores();
 }
 
 void ProgramServices::InstallLocaleTexts() {
-    app::InstallLocaleTexts();
+    startup::InstallLocaleTexts();
 }
 
 void ProgramServices::SetDefaultFonts() {
@@ -48,19 +48,19 @@ void ProgramServices::SetDefaultFonts() {
 }
 
 void ProgramServices::InstallStorageErrorTexts() {
-    framework::InstallRuntimeErrorTexts(StorageErrorTexts());
+    framework::InstallRuntimeErrorTexts(startup::StorageErrorTexts());
 }
 
 std::string ProgramServices::ResolveSettingsFile() {
-    return app::ResolveSettingsFile("Egrul");
+    return shell::ResolveSettingsFile("Egrul");
 }
 
 void ProgramServices::RunMainWindow(int32_t buildDate) {
-    lookup::Browse_EGRUL(ProgramBrowseOptions(buildDate));
+    browse::Browse_EGRUL(ProgramBrowseOptions(buildDate));
 }
 
 void ProgramServices::SaveListFormats() {
-    app::SaveListFormats();
+    listformat::SaveListFormats();
 }
 
 void ProgramServices::CloseSettingsStore() {

@@ -2,14 +2,14 @@
 // The services the real program sets up, runs and closes around its main window.
 #include <memory>
 
-#include "app/startup.h"
-#include "framework/error_manager.h"
-#include "framework/qt_message_presenter.h"
-#include "framework/settings_store.h"
+#include "core/startup/startup.h"
+#include "core/framework/error_manager.h"
+#include "gui/framework/qt_message_presenter.h"
+#include "core/framework/settings_store.h"
 
 namespace kvilo::app {
 
-class ProgramServices : public StartupServices {
+class ProgramServices : public startup::StartupServices {
 public:
     ProgramServices();
     ~ProgramServices() override;

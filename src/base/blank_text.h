@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 // `text` without its trailing blanks.
 inline std::string_view RightTrim(std::string_view text) {
@@ -28,4 +28,4 @@ inline std::string PadRight(std::string_view text, size_t width) {
     return field;
 }
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

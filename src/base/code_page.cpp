@@ -1,12 +1,12 @@
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <array>
 #include <cstdint>
 
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
 
-namespace kvilo::platform {
+namespace kvilo::base {
 namespace {
 
 // 0x98 is the one byte 1251 leaves undefined; it maps to the control character U+0098 and back (as the
@@ -259,4 +259,4 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

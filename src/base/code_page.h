@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 inline constexpr int kCodePageAnsi = 0;     // the system ANSI code page: 1251
 inline constexpr int kCodePage1251 = 1251;
@@ -41,4 +41,4 @@ std::string LowerText(std::string_view text);
 // Case-insensitive equality in 1251, trailing blanks of either side ignored.
 bool EqualNoCase(std::string_view a, std::string_view b);
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

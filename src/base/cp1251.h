@@ -5,7 +5,7 @@
 #include <array>
 #include <cstddef>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 // Unicode code points of the bytes 0x80..0xFF of code page 1251; 0 marks the one undefined byte (0x98).
 inline constexpr std::array<char16_t, 128> kCp1251HighHalf = {
@@ -71,4 +71,4 @@ constexpr const char* operator""_ansi() {
 }
 } // namespace literals
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

@@ -1,8 +1,8 @@
-#include "platform/dates.h"
+#include "base/dates.h"
 
 #include <cmath>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 namespace {
 
 constexpr int kFirstYear = 1801;
@@ -67,4 +67,4 @@ int32_t DayNumberFromUnixMillis(double milliseconds) {
     return static_cast<int32_t>(days);
 }
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

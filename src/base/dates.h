@@ -4,7 +4,7 @@
 // clock that tells today's date is platform/clock.h.
 #include <cstdint>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 inline constexpr int32_t kNoDate = 0;
 inline constexpr int32_t kUnixEpochDay = 61730;  // 1 January 1970
@@ -18,4 +18,4 @@ bool CalendarDate(int32_t dayNumber, int& year, int& month, int& day);
 // The day number of a moment given as milliseconds since 1970-01-01 00:00 UTC (floored to whole days).
 int32_t DayNumberFromUnixMillis(double milliseconds);
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

@@ -1,13 +1,13 @@
-#include "platform/pictures.h"
+#include "base/pictures.h"
 
 #include <charconv>
 #include <cstdio>
 #include <optional>
 
-#include "platform/blank_text.h"
-#include "platform/dates.h"
+#include "base/blank_text.h"
+#include "base/dates.h"
 
-namespace kvilo::platform {
+namespace kvilo::base {
 namespace {
 
 constexpr int kHundredthsPerDay = 24 * 60 * 60 * 100;
@@ -323,4 +323,4 @@ Variant DeformatPicture(std::string_view text, std::string_view picture) {
     return Variant(std::string(text));
 }
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/variant.h"
+#include "base/variant.h"
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 std::string FormatPicture(const Variant& value, std::string_view picture);
 
@@ -23,4 +23,4 @@ std::string FormatPicture(const Variant& value, std::string_view picture);
 // for a time picture, a number for a numeric picture, the text itself otherwise.
 Variant DeformatPicture(std::string_view text, std::string_view picture);
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

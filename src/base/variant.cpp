@@ -1,4 +1,4 @@
-#include "platform/variant.h"
+#include "base/variant.h"
 
 #include <charconv>
 #include <clocale>
@@ -7,9 +7,9 @@
 #include <limits>
 #include <locale.h>
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
-namespace kvilo::platform {
+namespace kvilo::base {
 namespace {
 
 bool IsDigit(char c) {
@@ -132,4 +132,4 @@ double NumericValue(std::string_view text) {
     return value;
 }
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 
 class Variant {
 public:
@@ -51,4 +51,4 @@ bool IsNumericText(std::string_view text);
 // The value of a numeric text (0 when IsNumericText is false).
 double NumericValue(std::string_view text);
 
-} // namespace kvilo::platform
+} // namespace kvilo::base

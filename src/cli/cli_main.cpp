@@ -7,11 +7,11 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_output.h"
-#include "extract/register_export.h"
-#include "framework/message_presenter.h"
-#include "lookup/lookup_request.h"
-#include "lookup/party_lookup.h"
-#include "platform/code_page.h"
+#include "core/extract/register_export.h"
+#include "core/framework/message_presenter.h"
+#include "core/lookup/lookup_request.h"
+#include "core/lookup/party_lookup.h"
+#include "base/code_page.h"
 #include "platform/command_line.h"
 
 namespace {
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     NoWindow window;
 
     lookup::LookupData data;
-    data.query = platform::Utf8ToAnsi(arguments.query).substr(0, lookup::kMaxQueryLength);
+    data.query = base::Utf8ToAnsi(arguments.query).substr(0, lookup::kMaxQueryLength);
     data.legalForm = arguments.legalForm;
     data.region = arguments.region;
     lookup::RunLookup(data, window, lookup::ServiceUrlsFromParameters());
@@ -81,13 +81,13 @@ int main(int argc, char* argv[]) {
     }
     std::string rows = arguments.json ? cli::RowsAsJson(data.rows) : cli::RowsAsTsv(data.rows);
     std::fputs(rows.c_str(), stdout);
-    std::fputs((platform::AnsiToUtf8(data.statusLine) + "\n").c_str(), stderr);
+    std::fputs((base::AnsiToUtf8(data.statusLine) + "\n").c_str(), stderr);
     if (arguments.xlsx && !data.rows.empty()) {
         // The export of the window's export button, without opening the workbook: its path is the last line.
         xlsx::TXlsxWriterClass writer;
         std::string path = extract::ExportRegister(writer, data.rows, extract::kRegisterTitle);
         if (path.empty()) return kFailed;
-        std::fputs((platform::AnsiToUtf8(path) + "\n").c_str(), stdout);
+        std::fputs((base::AnsiToUtf8(path) + "\n").c_str(), stdout);
     }
     return ExitStatus(data);
 }

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/code_page.h"
-#include "platform/pictures.h"
+#include "base/code_page.h"
+#include "base/pictures.h"
 
 namespace kvilo::cli {
 
@@ -12,12 +12,12 @@ namespace {
 using lookup::PartyRow;
 
 std::string DateText(int32_t day) {
-    return day == 0 ? std::string() : platform::FormatPicture(day, "@d06.");
+    return day == 0 ? std::string() : base::FormatPicture(day, "@d06.");
 }
 
 // The 18 values of a row in column order, UTF-8.
 std::array<std::string, 18> Values(const PartyRow& r) {
-    auto u = [](const auto& ansi) { return platform::AnsiToUtf8(ansi.View()); };
+    auto u = [](const auto& ansi) { return base::AnsiToUtf8(ansi.View()); };
     return {u(r.QFName),
             u(r.QFInn),
             u(r.QFKpp),
@@ -92,7 +92,7 @@ std::string RowsAsJson(const lookup::PartyRows& rows) {
 }
 
 std::string MessageAsText(const framework::Message& message) {
-    std::string text = platform::AnsiToUtf8(message.caption) + ": " + platform::AnsiToUtf8(message.text);
+    std::string text = base::AnsiToUtf8(message.caption) + ": " + base::AnsiToUtf8(message.text);
     for (char& c : text)
         if (c == '|') c = '\n';
     return text + "\n";

@@ -3,8 +3,8 @@
 // messages as text.
 #include <string>
 
-#include "framework/message_presenter.h"
-#include "lookup/party_row.h"
+#include "core/framework/message_presenter.h"
+#include "core/lookup/party_row.h"
 
 namespace kvilo::cli {
 

@@ -1,6 +1,6 @@
 #include "http/curl_file.h"
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
 namespace kvilo::http {
 
@@ -12,7 +12,7 @@ bool TCurlFileClass::CloseFile() {
 
 void TCurlFileClass::SetFileName(std::string_view name) {
     FHANDLE.Close(); // a handle under the old name would otherwise be lost
-    FILENAME = std::string(platform::RightTrim(name).substr(0, kMaxFileNameLength));
+    FILENAME = std::string(base::RightTrim(name).substr(0, kMaxFileNameLength));
 }
 
 bool TCurlFileClass::OpenFile(platform::File::Access access, platform::File::Disposition disposition) {

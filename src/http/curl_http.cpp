@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "http/curl_log.h"
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
 namespace kvilo::http {
 namespace {
@@ -51,12 +51,12 @@ int TCurlHttpClass::Init() {
 
 void TCurlHttpClass::OnHeader(std::string_view line) {
     if (BACCEPTRANGESENABLED == 0 && StartsWithUpper(line, "ACCEPT-RANGES:")) BACCEPTRANGESENABLED = 1;
-    if (!platform::RightTrim(SATTACHMENT).empty() || !StartsWithUpper(line, "CONTENT-DISPOSITION:")) return;
+    if (!base::RightTrim(SATTACHMENT).empty() || !StartsWithUpper(line, "CONTENT-DISPOSITION:")) return;
     constexpr std::string_view kFileName = "FILENAME=";
     const size_t found = ToUpper(line).find(kFileName, 19);
     if (found == std::string::npos) return;
     std::string_view value = line.substr(found + kFileName.size(), kMaxAttachmentLength);
-    value = platform::RightTrim(WithoutLineEnd(value));
+    value = base::RightTrim(WithoutLineEnd(value));
     const size_t quote = value.rfind('"');
     if (quote != std::string_view::npos && quote >= 1) value = value.substr(1, quote - 1);
     SATTACHMENT = std::string(value);

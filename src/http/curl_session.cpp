@@ -2,7 +2,7 @@
 
 #include "http/curl_global.h"
 #include "http/curl_log.h"
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
 #include <utility>
 
@@ -75,9 +75,9 @@ int TCurlClass::OnProgress(double, double, double, double) {
 void TCurlClass::OnDebug(curl_infotype type, std::string_view data, std::string_view title) {
     const unsigned bit = static_cast<unsigned>(type);
     if (bit >= 32 || (static_cast<uint32_t>(DEBUGINFOMASK) & (1u << bit)) == 0) return;
-    std::string line(platform::RightTrim(title));
+    std::string line(base::RightTrim(title));
     line += ": ";
-    line += platform::RightTrim(data);
+    line += base::RightTrim(data);
     Log(line);
 }
 
@@ -99,7 +99,7 @@ int TCurlClass::SetOptString(CURLoption option, std::string_view text) {
     if (!CURL_) return CURLE_FAILED_INIT;
     std::string& slot = optionTexts_[option];
     // The previous copy stays alive until libcurl has been given the new address.
-    const std::string previous = std::exchange(slot, std::string(platform::RightTrim(text)));
+    const std::string previous = std::exchange(slot, std::string(base::RightTrim(text)));
     return curl_easy_setopt(CURL_.get(), option, slot.c_str());
 }
 
@@ -112,7 +112,7 @@ int TCurlClass::SetDefaultProtocol(std::string_view text) {
 }
 
 int TCurlClass::SetPostFields(std::string_view text) {
-    const std::string_view body = platform::RightTrim(text);
+    const std::string_view body = base::RightTrim(text);
     if (body.empty()) return CURLE_OK;
     if (int code = SetOptString(CURLOPT_POSTFIELDS, body); code != CURLE_OK) return code;
     return SetOptLong(CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
@@ -152,7 +152,7 @@ int TCurlClass::SetUrl(std::string_view url) {
     if (!URLP || !URLP->Handle()) return CURLE_FAILED_INIT;
     CURLU* handle = URLP->Handle();
     curl_url_set(handle, CURLUPART_URL, nullptr, 0);
-    const std::string text(platform::RightTrim(url));
+    const std::string text(base::RightTrim(url));
     const CURLUcode parsed =
         curl_url_set(handle, CURLUPART_URL, text.c_str(), CURLU_DEFAULT_SCHEME | CURLU_ALLOW_SPACE);
     if (parsed != CURLUE_OK) {

@@ -6,7 +6,7 @@
 #include "http/curl_file.h"
 #include "http/curl_http.h"
 #include "http/curl_log.h"
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::http {
@@ -31,7 +31,7 @@ std::string_view SafeFileName(std::string_view proposed) {
 std::string UrlPath(std::string_view url) {
     TCurlUrlClass parsed;
     if (!parsed.Renew()) return {};
-    const std::string text(platform::RightTrim(url));
+    const std::string text(base::RightTrim(url));
     // Parsed as SetUrl parses it, so a URL the download accepts also yields its name.
     if (curl_url_set(parsed.Handle(), CURLUPART_URL, text.c_str(), CURLU_DEFAULT_SCHEME | CURLU_ALLOW_SPACE) !=
         CURLUE_OK) {
@@ -47,9 +47,9 @@ std::string UrlPath(std::string_view url) {
 } // namespace
 
 std::string BuildTargetName(std::string_view url, std::string_view attachment, std::string_view target) {
-    const std::string folder(platform::RightTrim(target));
+    const std::string folder(base::RightTrim(target));
     if (!folder.empty() && !IsSeparator(folder.back())) return folder;
-    const std::string_view proposed = SafeFileName(platform::RightTrim(attachment));
+    const std::string_view proposed = SafeFileName(base::RightTrim(attachment));
     if (!proposed.empty()) return folder + std::string(proposed);
     const std::string path = UrlPath(url);
     const size_t slash = path.rfind('/');
@@ -88,7 +88,7 @@ int TCurlHttpClass::DownloadFile(std::string_view url, std::string& target, uint
     if (high != 0) length = 0; // unknown (-1) or beyond the 32-bit sizes this download handles
 
     const std::string name = BuildTargetName(url, SATTACHMENT, target);
-    if (platform::RightTrim(name).empty()) {
+    if (base::RightTrim(name).empty()) {
         Log(std::string(kLogPrefix) + "Target filename is blank.");
         return CURLE_URL_MALFORMAT;
     }

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
-#include "platform/variant.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
+#include "base/variant.h"
 #include "json/json_node.h"
 #include "json/json_trace.h"
 
@@ -38,14 +38,14 @@ std::string BytesFromUnits(std::u16string_view units) {
 } // namespace
 
 std::string ConvertCodePage(std::string_view text, int fromCodePage, int toCodePage) {
-    if (platform::RightTrim(text).empty()) return {};
+    if (base::RightTrim(text).empty()) return {};
     std::u16string units;
     if (fromCodePage == kCodePageUtf16) {
         units = UnitsFromBytes(text);
     } else {
         int error = 0;
         const size_t zero = text.find('\0');
-        if (!platform::MultiByteToWide(text.substr(0, zero), fromCodePage, units, error)) {
+        if (!base::MultiByteToWide(text.substr(0, zero), fromCodePage, units, error)) {
             TraceFailure("MultiByteToWideChar", error);
             return {};
         }
@@ -53,7 +53,7 @@ std::string ConvertCodePage(std::string_view text, int fromCodePage, int toCodeP
     if (toCodePage == kCodePageUtf16) return BytesFromUnits(units);
     std::string out;
     int error = 0;
-    if (!platform::WideToMultiByte(units, toCodePage, out, error)) {
+    if (!base::WideToMultiByte(units, toCodePage, out, error)) {
         TraceFailure("WideCharToMultiByte", error);
         return {};
     }

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
 #include "json/json_trace.h"
@@ -26,7 +26,7 @@ RuleHelper* ResolveRuleHelper(uint32_t handle) {
 std::string NormalisedFieldName(std::string_view fieldName, bool lowerCase) {
     const size_t colon = fieldName.find(':');
     if (colon != std::string_view::npos) fieldName.remove_prefix(colon + 1);
-    return lowerCase ? platform::LowerText(fieldName) : std::string(fieldName);
+    return lowerCase ? base::LowerText(fieldName) : std::string(fieldName);
 }
 
 namespace {
@@ -41,7 +41,7 @@ constexpr std::array<std::string_view, 17> kInheritedKeys = {
 TJsonNode* FindDefaultElement(const TJsonNode* array) {
     for (TJsonNode* element = array->CHILD; element != nullptr; element = element->NEXT) {
         const TJsonNode* name = FindItemAnywhere(element, "name");
-        if (name != nullptr && platform::RightTrim(GetValue(name).text()) == "*") return element;
+        if (name != nullptr && base::RightTrim(GetValue(name).text()) == "*") return element;
     }
     return nullptr;
 }
@@ -68,11 +68,11 @@ void InheritDefaults(TJsonNode* array, const TJsonNode* defaults) {
 
 void ParseFieldRules(std::string_view rulesText, FieldRuleList& rules) {
     rules.Free();
-    if (platform::RightTrim(rulesText).empty()) return;
+    if (base::RightTrim(rulesText).empty()) return;
     TJsonParser parser;
     JsonTree root = ParseJson(parser, rulesText, -1);
     if (!root) {
-        JsonTrace("[ParseFieldRules] Syntax error near \"" + std::string(platform::RightTrim(parser.PARSEERRORSTRING)) +
+        JsonTrace("[ParseFieldRules] Syntax error near \"" + std::string(base::RightTrim(parser.PARSEERRORSTRING)) +
                   "\" at position " + std::to_string(parser.PARSEERRORPOS));
         return;
     }
@@ -102,7 +102,7 @@ void FindRule(FieldRuleList& rules, std::string_view fieldName) {
     const uint32_t notedHelper = rules.BufferRecord().RULEHELPER;
     bool found = false;
     for (const TFieldRule& rule : rules.Records()) {
-        if (platform::EqualNoCase(rule.NAME.View(), fieldName)) {
+        if (base::EqualNoCase(rule.NAME.View(), fieldName)) {
             rules.BufferRecord() = rule;
             found = true;
             break;

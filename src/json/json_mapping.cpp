@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 #include "platform/file.h"
-#include "platform/pictures.h"
+#include "base/pictures.h"
 #include "text/encoders.h"
 #include "json/rule_set.h"
 
@@ -25,7 +25,7 @@ JsonTree WriteList(RecordList* list, const RuleSet& rules, bool lowerCase);
 JsonTree WriteScalarArray(RecordList* list, int32_t fieldNumber, const RuleSet& rules, bool lowerCase);
 
 std::string_view JsonNameOf(const TFieldRule& rule, std::string_view normalisedName) {
-    const std::string_view jsonName = platform::RightTrim(rule.JSONNAME.View());
+    const std::string_view jsonName = base::RightTrim(rule.JSONNAME.View());
     return jsonName.empty() ? normalisedName : jsonName;
 }
 
@@ -40,13 +40,13 @@ std::string LeftJustified(std::string text) {
 Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant value) {
     // ISSTRINGREF needs nothing here: a text-reference field already yields the text it refers to.
     if (RuleHelper* helper = ResolveRuleHelper(rule.RULEHELPER)) value = helper->TransformValue(fieldName, rule, value);
-    if (rule.ISFILE != 0) value = Variant(ReadWholeFile(platform::RightTrim(value.text())));
-    if (!platform::RightTrim(rule.FORMAT.View()).empty())
-        return Variant(platform::FormatPicture(value, rule.FORMAT.View()));
-    if (!platform::RightTrim(rule.FORMATLEFT.View()).empty())
-        return Variant(LeftJustified(platform::FormatPicture(value, rule.FORMATLEFT.View())));
-    if (!platform::RightTrim(rule.DEFORMAT.View()).empty())
-        return platform::DeformatPicture(value.text(), rule.DEFORMAT.View());
+    if (rule.ISFILE != 0) value = Variant(ReadWholeFile(base::RightTrim(value.text())));
+    if (!base::RightTrim(rule.FORMAT.View()).empty())
+        return Variant(base::FormatPicture(value, rule.FORMAT.View()));
+    if (!base::RightTrim(rule.FORMATLEFT.View()).empty())
+        return Variant(LeftJustified(base::FormatPicture(value, rule.FORMATLEFT.View())));
+    if (!base::RightTrim(rule.DEFORMAT.View()).empty())
+        return base::DeformatPicture(value.text(), rule.DEFORMAT.View());
     return value;
 }
 
@@ -54,7 +54,7 @@ Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant va
 Variant MemberValue(const TJsonNode& member, bool base64) {
     switch (member.Kind()) {
     case kJsonString:
-        return base64 ? Variant(text::Base64Decode(platform::RightTrim(member.VALUESTRING.View())))
+        return base64 ? Variant(text::Base64Decode(base::RightTrim(member.VALUESTRING.View())))
                       : Variant(member.VALUESTRING.View());
     case kJsonNumber:
         return Variant(member.VALUEDOUBLE);
@@ -115,13 +115,13 @@ void LoadMember(const TJsonNode& member, RecordView record, const RuleSet& rules
     for (int32_t index = 1; record.HasField(index); ++index) {
         const std::string fieldName = NormalisedFieldName(record.FieldName(index), false);
         const TFieldRule& rule = cursor.Select(fieldName);
-        if (!platform::EqualNoCase(JsonNameOf(rule, fieldName), memberName)) continue;
+        if (!base::EqualNoCase(JsonNameOf(rule, fieldName), memberName)) continue;
         if (LoadField(member, record, index, rule, fieldName, rules)) return;
     }
 }
 
 bool IsBlankText(std::string_view text) {
-    return platform::RightTrim(text).empty() || (text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0);
+    return base::RightTrim(text).empty() || (text.size() >= 4 && std::memcmp(text.data(), "\0\0\0\0", 4) == 0);
 }
 
 // The node for a text value, or nullptr when EMPTYSTRING says to leave a blank text out.
@@ -154,7 +154,7 @@ TJsonNode* ScalarNode(const Variant& value, const TFieldRule& rule, size_t maxTe
 
 Variant Base64IfAsked(const TFieldRule& rule, Variant value) {
     if (rule.ISBASE64 == 0) return value;
-    return Variant(text::Base64Encode(platform::RightTrim(value.text())));
+    return Variant(text::Base64Encode(base::RightTrim(value.text())));
 }
 
 // Adds `item` under `name`, deleting it when that fails (a blank JSON name fails silently).
@@ -206,7 +206,7 @@ TJsonNode* ScalarField(const Variant& value, const TFieldRule& rule) {
 bool LoadRecord(const TJsonNode* node, RecordView record, const RuleSet& rules) {
     RuleCursor cursor(rules);
     for (const TJsonNode* member = node->CHILD; member != nullptr; member = member->NEXT)
-        if (!platform::RightTrim(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
+        if (!base::RightTrim(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
     return true;
 }
 
@@ -247,7 +247,7 @@ JsonTree WriteRecord(RecordView record, const RuleSet& rules, bool lowerCase) {
     if (!object) return object;
     for (int32_t index = 1; index <= kMaxFields && record.HasField(index); ++index) {
         const std::string_view declared = record.FieldName(index);
-        if (platform::RightTrim(declared).empty()) continue;
+        if (base::RightTrim(declared).empty()) continue;
         const std::string fieldName = NormalisedFieldName(declared, lowerCase);
         const TFieldRule& rule = cursor.Select(fieldName);
         const std::string jsonName(JsonNameOf(rule, fieldName));
@@ -356,7 +356,7 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
 
 std::string ReadWholeFile(std::string_view fileName) {
     platform::File file;
-    if (platform::RightTrim(fileName).empty() || !file.Open(platform::RightTrim(fileName), platform::File::Access::Read,
+    if (base::RightTrim(fileName).empty() || !file.Open(base::RightTrim(fileName), platform::File::Access::Read,
                                                             platform::File::Disposition::OpenExisting))
         return {};
     std::string contents;

@@ -3,8 +3,8 @@
 #include <new>
 #include <vector>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 
 namespace kvilo::json {
 
@@ -17,8 +17,8 @@ TJsonNode* NewNode(int32_t type) {
 }
 
 bool NamesEqual(std::string_view a, std::string_view b, bool caseSensitive) {
-    if (caseSensitive) return platform::RightTrim(a) == platform::RightTrim(b);
-    return platform::EqualNoCase(a, b);
+    if (caseSensitive) return base::RightTrim(a) == base::RightTrim(b);
+    return base::EqualNoCase(a, b);
 }
 
 // The last child of a container, or nullptr.
@@ -32,7 +32,7 @@ TJsonNode* LastChild(const TJsonNode* container) {
 TJsonNode* CreateTextNode(int32_t type, std::string_view text) {
     TJsonNode* node = NewNode(type);
     if (node == nullptr) return nullptr;
-    const std::string_view trimmed = platform::RightTrim(text);
+    const std::string_view trimmed = base::RightTrim(text);
     if (!trimmed.empty()) node->VALUESTRING.Assign(trimmed);
     return node;
 }
@@ -137,8 +137,8 @@ TJsonNode* CreateNumberArray(int32_t count, const double* values) {
 }
 
 EmptyTextRule EmptyTextRuleOf(std::string_view text) {
-    if (platform::EqualNoCase(text, "null")) return EmptyTextRule::Null;
-    if (platform::EqualNoCase(text, "ignore")) return EmptyTextRule::Ignore;
+    if (base::EqualNoCase(text, "null")) return EmptyTextRule::Null;
+    if (base::EqualNoCase(text, "ignore")) return EmptyTextRule::Ignore;
     return EmptyTextRule::EmptyString;
 }
 
@@ -149,7 +149,7 @@ TJsonNode* CreateStringArray(int32_t count, int32_t width, const char* table, Em
     for (int32_t i = 0; array != nullptr && i < count; ++i) {
         const std::string_view entry =
             width == 0 ? std::string_view{} : std::string_view(table + static_cast<size_t>(i) * width, width);
-        const bool blank = platform::RightTrim(entry).empty();
+        const bool blank = base::RightTrim(entry).empty();
         if (blank && rule == EmptyTextRule::Ignore) continue;
         TJsonNode* item = blank && rule == EmptyTextRule::Null ? CreateNull() : CreateString(entry);
         if (item == nullptr) {
@@ -180,7 +180,7 @@ bool AddItemToArray(TJsonNode* array, TJsonNode* item) {
 
 bool AddItemToObject(TJsonNode* object, std::string_view name, TJsonNode* item) {
     if (object == nullptr || item == nullptr || object == item) return false;
-    const std::string_view trimmed = platform::RightTrim(name);
+    const std::string_view trimmed = base::RightTrim(name);
     if (trimmed.empty()) return false;
     TJsonText copy; // made before the old name goes, as the old name may be what `name` points to
     if (!copy.Assign(trimmed)) return false;
@@ -233,8 +233,8 @@ TJsonNode* FindItemAnywhere(const TJsonNode* node, std::string_view name, bool c
 
 bool HasItem(const TJsonNode* node, std::string_view key, bool caseSensitive) {
     if (IsObject(node)) return GetObjectItem(node, key, caseSensitive) != nullptr;
-    if (IsArray(node) && platform::IsNumericText(key)) {
-        const double index = platform::NumericValue(key);
+    if (IsArray(node) && base::IsNumericText(key)) {
+        const double index = base::NumericValue(key);
         if (index < 1 || index > INT32_MAX) return false;
         return GetArrayItem(node, static_cast<int32_t>(index)) != nullptr;
     }

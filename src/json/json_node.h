@@ -13,12 +13,12 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/variant.h"
+#include "base/variant.h"
 #include "json/json_text.h"
 
 namespace kvilo::json {
 
-using platform::Variant;
+using base::Variant;
 
 // Type codes: the low byte of TYPE (cJSON's values), and the reference flag above it.
 inline constexpr int32_t kJsonInvalid = 0;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
-#include "platform/blank_text.h"
-#include "platform/variant.h"
+#include "base/blank_text.h"
+#include "base/variant.h"
 #include "text/string_builder.h"
 #include "json/code_page_convert.h"
 #include "json/json_trace.h"
@@ -187,8 +187,8 @@ private:
         const std::string_view number(content_ + offset_, count);
         double value = 0;
         if (!FastNumber(number, value)) {
-            if (!platform::IsNumericText(number)) return false;
-            value = platform::NumericValue(number);
+            if (!base::IsNumericText(number)) return false;
+            value = base::NumericValue(number);
         }
         SetNumber(item, value);
         item.VALUESTRING.Assign(number);
@@ -395,7 +395,7 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
     const int32_t kind = root.Kind();
     if (kind != kJsonNull && kind != kJsonFalse && kind != kJsonTrue && kind != kJsonNumber) return true;
     const std::string minified = MinifyJson(valueText);
-    const std::string_view whole = platform::RightTrim(minified);
+    const std::string_view whole = base::RightTrim(minified);
     switch (kind) {
     case kJsonNull:
         return whole == "null";
@@ -404,7 +404,7 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
     case kJsonTrue:
         return whole == "true";
     case kJsonNumber:
-        return platform::IsNumericText(whole) && whole == root.VALUESTRING.View();
+        return base::IsNumericText(whole) && whole == root.VALUESTRING.View();
     default:
         return true;
     }
@@ -415,7 +415,7 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
 JsonTree Parse(TJsonParser& parser, std::string_view text) {
     parser.PARSEERRORSTRING.assign(kErrorExcerptLength, ' ');
     parser.PARSEERRORPOS = 0;
-    const std::string_view trimmed = platform::RightTrim(text);
+    const std::string_view trimmed = base::RightTrim(text);
     if (trimmed.empty() || trimmed.size() >= static_cast<size_t>(INT32_MAX)) return nullptr;
 
     JsonTree root(new (std::nothrow) TJsonNode);

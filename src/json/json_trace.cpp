@@ -5,7 +5,7 @@
 namespace kvilo::json {
 
 void JsonTrace(std::string_view message) {
-    text::DebugTrace("[cJSON] %s", {platform::Variant(message)});
+    text::DebugTrace("[cJSON] %s", {base::Variant(message)});
 }
 
 } // namespace kvilo::json

@@ -1,7 +1,7 @@
 #include "json/record_list.h"
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 #include "json/json_node.h"
 
 namespace kvilo::json {
@@ -10,11 +10,11 @@ bool RecordList::FindByKey(std::string_view fieldName, std::string_view value) {
     RecordView buffer = Buffer();
     int32_t key = 0;
     for (int32_t i = 1; buffer.HasField(i) && key == 0; ++i)
-        if (platform::EqualNoCase(buffer.FieldName(i), fieldName)) key = i;
+        if (base::EqualNoCase(buffer.FieldName(i), fieldName)) key = i;
     if (key == 0) return false;
     for (int32_t index = 1; index <= Count(); ++index) {
         if (!Get(index)) break;
-        if (platform::RightTrim(buffer.Value(key).text()) == platform::RightTrim(value)) return true;
+        if (base::RightTrim(buffer.Value(key).text()) == base::RightTrim(value)) return true;
     }
     return false;
 }

@@ -2,7 +2,7 @@
 // Field types for records that the mapping engine fills and reads (see record_layout.h):
 //   FixedText<N>   a blank-padded text of exactly N bytes (the program's "fixed N")
 //   ZText<N>       a zero-ended text of at most N bytes (the program's "text N")
-//   Date           a day number of the program's calendar (platform/dates.h); 0 = no date
+//   Date           a day number of the program's calendar (base/dates.h); 0 = no date
 //   ListHandle     the handle of a RecordList (record_list.h), as a rules text's "instance" carries it
 // Integers (int8_t ... uint32_t), double and std::string_view (a reference to text held elsewhere) are
 // used as they are. Every text is Windows-1251 bytes.

@@ -33,7 +33,7 @@ std::string_view FixedView(const char* bytes, uint32_t width) {
 
 int64_t ClampedInteger(const Variant& value, int64_t min, int64_t max) {
     if (value.isInteger()) return std::clamp<int64_t>(value.integer(), min, max);
-    const double real = value.isReal() ? value.real() : (platform::IsNumericText(value.text()) ? value.real() : 0);
+    const double real = value.isReal() ? value.real() : (base::IsNumericText(value.text()) ? value.real() : 0);
     if (std::isnan(real)) return 0;
     if (real <= static_cast<double>(min)) return min;
     if (real >= static_cast<double>(max)) return max;
@@ -162,7 +162,7 @@ void RecordView::SetValue(int32_t index, const Variant& value, int32_t element) 
         Store<uint32_t>(address, value);
         break;
     case FieldKind::Real: {
-        const double real = value.isText() && !platform::IsNumericText(value.text()) ? 0 : value.real();
+        const double real = value.isText() && !base::IsNumericText(value.text()) ? 0 : value.real();
         std::memcpy(address, &real, sizeof real);
         break;
     }

@@ -15,12 +15,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/variant.h"
+#include "base/variant.h"
 #include "json/record_layout.h"
 
 namespace kvilo::json {
 
-using platform::Variant;
+using base::Variant;
 
 class RecordView {
 public:

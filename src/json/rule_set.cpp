@@ -1,12 +1,12 @@
 #include "json/rule_set.h"
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 
 namespace kvilo::json {
 
 std::string MemberKey(std::string_view name) {
-    return platform::UpperText(platform::RightTrim(name));
+    return base::UpperText(base::RightTrim(name));
 }
 
 RuleSet::RuleSet(std::string_view rulesText) {
@@ -18,13 +18,13 @@ RuleSet::RuleSet(std::string_view rulesText) {
     hasHelpers_ = initial_.RULEHELPER != 0;
     for (size_t i = 0; i < rules_.size(); ++i) {
         if (rules_[i].RULEHELPER != 0) hasHelpers_ = true;
-        if (default_ < 0 && platform::RightTrim(rules_[i].NAME.View()) == "*") default_ = static_cast<int32_t>(i);
+        if (default_ < 0 && base::RightTrim(rules_[i].NAME.View()) == "*") default_ = static_cast<int32_t>(i);
     }
 }
 
 int32_t RuleSet::RuleIndexFor(std::string_view fieldName) const {
     for (size_t i = 0; i < rules_.size(); ++i)
-        if (platform::EqualNoCase(rules_[i].NAME.View(), fieldName)) return static_cast<int32_t>(i);
+        if (base::EqualNoCase(rules_[i].NAME.View(), fieldName)) return static_cast<int32_t>(i);
     return default_;
 }
 
@@ -47,7 +47,7 @@ const LayoutRules& RuleSet::RulesOf(RecordView record) const {
     for (int32_t index = 1; index <= count; ++index) {
         std::string fieldName = NormalisedFieldName(record.FieldName(index), false);
         const int32_t rule = RuleIndexFor(fieldName);
-        const std::string_view jsonName = platform::RightTrim(RuleAt(rule).JSONNAME.View());
+        const std::string_view jsonName = base::RightTrim(RuleAt(rule).JSONNAME.View());
         layout.fieldsByJsonName[MemberKey(jsonName.empty() ? std::string_view(fieldName) : jsonName)].push_back(index);
         layout.fieldNames.push_back(std::move(fieldName));
         layout.ruleIndex.push_back(rule);

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "platform/dates.h"
+#include "base/dates.h"
 
 namespace kvilo::platform {
 namespace {
@@ -21,7 +21,7 @@ tm LocalNow(long& hundredths) {
 int32_t Today() {
     long hundredths = 0;
     tm local = LocalNow(hundredths);
-    return DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    return base::DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 int32_t TimeNow() {

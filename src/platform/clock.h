@@ -1,5 +1,5 @@
 #pragma once
-// The local clock: today's day number (see platform/dates.h) and the time of day as hundredths of a second
+// The local clock: today's day number (see base/dates.h) and the time of day as hundredths of a second
 // since midnight plus 1 (0 means "no time").
 #include <cstdint>
 

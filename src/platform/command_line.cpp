@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "platform/os_text.h"
 
 namespace kvilo::platform {
@@ -34,7 +34,7 @@ std::string CommandParameter(std::string_view name) {
         auto equals = text.find('=');
         // An argument without "=" is not a named parameter and is ignored.
         if (equals == std::string_view::npos) continue;
-        if (EqualNoCase(text.substr(0, equals), name) && !text.substr(0, equals).empty())
+        if (base::EqualNoCase(text.substr(0, equals), name) && !text.substr(0, equals).empty())
             value = std::string(text.substr(equals + 1));
     }
     return value;

@@ -1,4 +1,4 @@
-#include "platform/loader/loader.h"
+#include "platform/loader.h"
 
 #include <dlfcn.h>
 #include <link.h>

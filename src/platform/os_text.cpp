@@ -1,19 +1,19 @@
 #include "platform/os_text.h"
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 namespace kvilo::platform {
 
 std::string ToOsText(std::string_view ansi) {
-    return AnsiToUtf8(ansi);
+    return base::AnsiToUtf8(ansi);
 }
 
 std::string FromOsText(std::string_view osText) {
     std::u16string wide;
     int error = 0;
-    if (!MultiByteToWide(osText, kCodePageUtf8, wide, error)) return std::string(osText);
+    if (!base::MultiByteToWide(osText, base::kCodePageUtf8, wide, error)) return std::string(osText);
     std::string ansi;
-    WideToMultiByte(wide, kCodePage1251, ansi, error);
+    base::WideToMultiByte(wide, base::kCodePage1251, ansi, error);
     return ansi;
 }
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <sys/random.h>
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "platform/command_line.h"
 #include "platform/os_text.h"
 #include "platform/special_folders.h"
@@ -48,7 +48,7 @@ std::string NewGuidName() {
 }
 
 std::string TempFolder() {
-    std::string ram(Trim(CommandParameter("RAM")));
+    std::string ram(base::Trim(CommandParameter("RAM")));
     std::string full;
     if (!ram.empty() && FullPathName(ram, full) > 0 && FolderExists(full)) return WithSeparator(full);
     const char* tmpdir = std::getenv("TMPDIR");

@@ -1,6 +1,6 @@
 #include "text/encoders.h"
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
 namespace kvilo::text {
 namespace {
@@ -62,7 +62,7 @@ std::string Base64Encode(std::string_view bytes) {
 }
 
 std::string Base64Decode(std::string_view text) {
-    text = platform::RightTrim(text);
+    text = base::RightTrim(text);
     const size_t n = text.size();
     const size_t pad = n > 0 && (n % 4 != 0 || text.back() == '=') ? 1 : 0;
     const size_t full = ((n + 3) / 4 - pad) * 4;
@@ -84,13 +84,13 @@ std::string Base64Decode(std::string_view text) {
             out += static_cast<char>((group >> 8) & 0xFF);
         }
     }
-    out.resize(platform::RightTrim(out).size());
+    out.resize(base::RightTrim(out).size());
     return out;
 }
 
 std::string UrlEncode(std::string_view text, bool plusForBlank) {
     std::string out;
-    for (char c : platform::RightTrim(text)) {
+    for (char c : base::RightTrim(text)) {
         auto byte = static_cast<unsigned char>(c);
         if (StaysInUrl(byte)) {
             out += c;

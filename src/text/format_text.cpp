@@ -2,11 +2,11 @@
 
 #include <cerrno>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 #include "platform/debug_output.h"
 #include "platform/file.h"
-#include "platform/pictures.h"
+#include "base/pictures.h"
 #include "text/encoders.h"
 
 namespace kvilo::text {
@@ -17,7 +17,7 @@ constexpr std::string_view kPictureLetters = "sSzZiIfedt";
 constexpr size_t kMaxPictureLength = 20;
 
 std::string WithoutTrailingBlanks(std::string text) {
-    text.resize(platform::RightTrim(text).size()); // in place: the text is often moved in
+    text.resize(base::RightTrim(text).size()); // in place: the text is often moved in
     return text;
 }
 
@@ -49,14 +49,14 @@ Variant PictureSubject(const Variant& argument, bool trim) {
 }
 
 std::string Convert(char letter, const Variant& argument, std::string_view picture) {
-    using platform::FormatPicture;
+    using base::FormatPicture;
     const bool hasPicture = !picture.empty();
     std::string text;
     switch (letter) {
     case 'c':
     case 'C':
         text = argument.text().substr(0, 1);
-        if (letter == 'C' && !text.empty()) text[0] = platform::UpperChar(text[0]);
+        if (letter == 'C' && !text.empty()) text[0] = base::UpperChar(text[0]);
         return text;
     case 's':
     case 'S':
@@ -82,7 +82,7 @@ std::string Convert(char letter, const Variant& argument, std::string_view pictu
     case 'X':
         return HexText(Truncated32(argument));
     case 'f':
-        return hasPicture ? FormatPicture(Variant(argument.real()), picture) : platform::RealText(argument.real());
+        return hasPicture ? FormatPicture(Variant(argument.real()), picture) : base::RealText(argument.real());
     case 'e':
         return FormatPicture(Variant(argument.real()), hasPicture ? picture : "E15.4");
     case 'd':

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/variant.h"
+#include "base/variant.h"
 
 namespace kvilo::text {
 
-using platform::Variant;
+using base::Variant;
 
 inline constexpr size_t kMaxFormatArguments = 20;
 

@@ -2,9 +2,9 @@
 // from 0 in the library; every call passes the active format.
 #include <cmath>
 
-#include "platform/blank_text.h"
-#include "platform/dates.h"
-#include "platform/variant.h"
+#include "base/blank_text.h"
+#include "base/dates.h"
+#include "base/variant.h"
 #include "xlsx/xlsx_text.h"
 #include "xlsx/xlsx_writer.h"
 
@@ -37,7 +37,7 @@ lxw_row_col_options RowColOptions(std::optional<uint8_t> hidden, std::optional<u
 // The date-time record of a day number and a time (hundredths of a second since midnight + 1).
 bool DateTime(int32_t dayNumber, int32_t time, lxw_datetime& datetime) {
     datetime = {};
-    if (!platform::CalendarDate(dayNumber, datetime.year, datetime.month, datetime.day)) return false;
+    if (!base::CalendarDate(dayNumber, datetime.year, datetime.month, datetime.day)) return false;
     const int32_t t = time > 0 ? time - 1 : 0;
     datetime.hour = t / kHundredthsPerHour;
     datetime.min = (t - datetime.hour * kHundredthsPerHour) / kHundredthsPerMinute;
@@ -105,10 +105,10 @@ lxw_error TXlsxWriterClass::WriteNumber(uint32_t row, uint16_t column, double va
 }
 
 lxw_error TXlsxWriterClass::WriteValue(uint32_t row, uint16_t column, std::string_view text) {
-    const std::string_view trimmed = platform::Trim(text);
+    const std::string_view trimmed = base::Trim(text);
     if (trimmed.empty()) return WriteBlank(row, column);
-    if (platform::IsNumericText(trimmed)) {
-        const double value = platform::NumericValue(trimmed);
+    if (base::IsNumericText(trimmed)) {
+        const double value = base::NumericValue(trimmed);
         // A numeric text too large for a double ("1e999") stays a text rather than becoming infinite.
         if (std::isfinite(value)) return WriteNumber(row, column, value);
     }

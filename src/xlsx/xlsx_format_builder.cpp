@@ -1,6 +1,6 @@
 // TXlsxWriterClass: the format builder. The FORMAT record becomes one library format per distinct record
 // and workbook, because the library keeps every format it is given until the workbook is closed.
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "xlsx/xlsx_color.h"
 #include "xlsx/xlsx_text.h"
 #include "xlsx/xlsx_writer.h"
@@ -13,7 +13,7 @@ constexpr const char* kDateMask = "DD.MM.YYYY";
 constexpr uint8_t kSingleUnderline = 1;
 
 bool IsBlank(std::string_view text) {
-    return platform::RightTrim(text).empty();
+    return base::RightTrim(text).empty();
 }
 
 // A text for one of the library's fixed format fields, which hold LXW_FORMAT_FIELD_LEN - 1 bytes.

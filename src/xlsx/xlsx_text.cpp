@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 namespace kvilo::xlsx {
 
@@ -34,7 +34,7 @@ std::string Cleaned(std::string_view text) {
 
 void ToWorkbookText(std::string_view text, std::string& utf8) {
     // Every 1251 character is one character of the cell, so cutting the 1251 text cuts the cell text.
-    utf8 = NeedsCleaning(text) ? platform::AnsiToUtf8(Cleaned(text)) : platform::AnsiToUtf8(text);
+    utf8 = NeedsCleaning(text) ? base::AnsiToUtf8(Cleaned(text)) : base::AnsiToUtf8(text);
 }
 
 void CutUtf8(std::string& utf8, size_t maxBytes) {

@@ -4,8 +4,8 @@
 #include <array>
 #include <ctime>
 
-#include "platform/blank_text.h"
-#include "platform/dates.h"
+#include "base/blank_text.h"
+#include "base/dates.h"
 #include "platform/os_text.h"
 #include "platform/special_folders.h"
 #include "platform/temp_names.h"
@@ -32,7 +32,7 @@ double ToInches(std::optional<double> centimetres) {
 // current time) unless both are given.
 time_t CreationTime(int32_t day, int32_t time) {
     if (day == 0 || time == 0) return 0;
-    return static_cast<time_t>((static_cast<int64_t>(day) - platform::kUnixEpochDay) * kSecondsPerDay +
+    return static_cast<time_t>((static_cast<int64_t>(day) - base::kUnixEpochDay) * kSecondsPerDay +
                                (time - 1) / 100);
 }
 
@@ -63,7 +63,7 @@ const char* TXlsxWriterClass::Utf8(std::string_view text) {
 }
 
 lxw_workbook* TXlsxWriterClass::NewWorkbook(std::string_view fileName, bool constantMemory, bool useDefaults) {
-    FILENAME = std::string(platform::RightTrim(fileName));
+    FILENAME = std::string(base::RightTrim(fileName));
     const std::string osName = platform::ToOsText(FILENAME);
     FORMATQ.clear(); // formats of the discarded workbook die with it
     WORKBOOK.reset();
@@ -118,7 +118,7 @@ void* TXlsxWriterClass::AddSheet(std::string_view sheetName, bool chartsheet) {
 lxw_error TXlsxWriterClass::AddTitledSheet(std::string_view sheetName, std::string_view title, uint32_t titleRow,
                                            uint16_t firstColumn, uint16_t lastColumn, double fontSize) {
     // Without a sheet the title cannot be written: say so rather than report a success.
-    if (!AddSheet(platform::RightTrim(sheetName), false)) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    if (!AddSheet(base::RightTrim(sheetName), false)) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     SetPaper(kPaperA4);
     SetMargins(kTitledSheetMarginCm, kTitledSheetMarginCm, kTitledSheetMarginCm, kTitledSheetMarginCm);
     SetHeader("", {}, 0.0);
@@ -133,7 +133,7 @@ lxw_error TXlsxWriterClass::AddTitledSheet(std::string_view sheetName, std::stri
         ApplyFormat(true);
     }
     if (titleRow == 0 || firstColumn == 0 || lastColumn == 0) return LXW_NO_ERROR;
-    return Merge(titleRow, firstColumn, titleRow, lastColumn, platform::Trim(title), false);
+    return Merge(titleRow, firstColumn, titleRow, lastColumn, base::Trim(title), false);
 }
 
 void TXlsxWriterClass::SetPaper(uint8_t paper) {
@@ -182,7 +182,7 @@ lxw_error TXlsxWriterClass::SetHeaderFooter(bool footer, std::string_view text, 
     size_t imageCount = 0;
     for (size_t i = 0; i < names.size(); ++i) {
         if (!*given[i]) continue;
-        const std::string_view name = platform::RightTrim(**given[i]).substr(0, kMaxImageNameLength);
+        const std::string_view name = base::RightTrim(**given[i]).substr(0, kMaxImageNameLength);
         // Refused here, because a refusal by the library corrupts its heap (xlsx_header_images.h).
         if (!IsUsableHeaderImage(name)) return LXW_ERROR_PARAMETER_VALIDATION;
         names[i] = platform::ToOsText(name); // a file name goes to the system in its own encoding

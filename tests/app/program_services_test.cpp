@@ -10,15 +10,15 @@
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
-#include "app/shell_open.h"
-#include "framework/settings_store.h"
+#include "core/shell/shell_open.h"
+#include "core/framework/settings_store.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "recording_launcher.h"
 
 using namespace kvilo;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 class ProgramServicesTest : public QObject {
     Q_OBJECT
@@ -33,12 +33,12 @@ private slots:
     }
 
     void aMissingDataFolderTouchesNoSettingsFile() {
-        app::InstallationFixture installation;
+        startup::InstallationFixture installation;
         installation.RemoveDataFolder();
         app::ProgramServices services;
         framework::RecordingMessagePresenter messages;
-        app::FileVersionInfoReader reader;
-        QCOMPARE(app::RunProgram(installation, services, reader), 1);
+        startup::FileVersionInfoReader reader;
+        QCOMPARE(startup::RunProgram(installation, services, reader), 1);
         QCOMPARE(messages.messages.size(), size_t{1});
         QCOMPARE(framework::CurrentSettingsStore(), nullptr);
         QVERIFY(!QFileInfo::exists(home_.path() + "/data/Tarvelo"));
@@ -46,12 +46,12 @@ private slots:
     }
 
     void aMissingLibraryClosesTheStoreAndSetsTheDefaultFont() {
-        app::InstallationFixture installation;
+        startup::InstallationFixture installation;
         QFile::remove(QString::fromStdString(installation.LibraryPath(0)));
         app::ProgramServices services;
         framework::RecordingMessagePresenter messages;
-        app::FileVersionInfoReader reader;
-        QCOMPARE(app::RunProgram(installation, services, reader), 1);
+        startup::FileVersionInfoReader reader;
+        QCOMPARE(startup::RunProgram(installation, services, reader), 1);
         QCOMPARE(messages.messages.size(), size_t{1});
         QCOMPARE(framework::CurrentSettingsStore(), nullptr);
         QCOMPARE(QApplication::font().pointSize(), 11);
@@ -61,7 +61,7 @@ private slots:
 
     void theWindowsOptionsComeFromTheCommandLine() {
         platform::SetCommandLine(std::vector<std::string>{});
-        lookup::BrowseOptions plain = app::ProgramBrowseOptions(81528);
+        browse::BrowseOptions plain = app::ProgramBrowseOptions(81528);
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
         QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
@@ -69,7 +69,7 @@ private slots:
 
         platform::SetCommandLine(
             std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080", "SITEURL=http://127.0.0.1:9/"});
-        lookup::BrowseOptions demo = app::ProgramBrowseOptions(81528);
+        browse::BrowseOptions demo = app::ProgramBrowseOptions(81528);
         QVERIFY(demo.demo);
         QCOMPARE(demo.siteAddress, std::string("http://127.0.0.1:9/"));
         QCOMPARE(demo.urls.suggestBase, std::string("http://127.0.0.1:8080"));
@@ -116,7 +116,7 @@ private slots:
             platform::SetCommandLine(std::vector<std::string>{"RAM=" + ram.path().toStdString()});
             actions.exportList({lookup::PartyRow{}}, "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi);
             platform::SetCommandLine(std::vector<std::string>{});
-            app::WaitForShellOpens();
+            shell::WaitForShellOpens();
             QCOMPARE(messages.messages.size(), size_t{1});
             QCOMPARE(launcher.opened.size(), size_t{1});
             const QFileInfo opened(QString::fromStdString(launcher.opened[0].target));

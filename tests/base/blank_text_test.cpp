@@ -1,9 +1,9 @@
 // Trimming and padding of blank-padded texts: only ' ' counts as a blank.
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 
 #include <gtest/gtest.h>
 
-namespace kvilo::platform {
+namespace kvilo::base {
 namespace {
 
 TEST(BlankText, RightTrimKeepsLeadingBlanks) {
@@ -46,4 +46,4 @@ TEST(BlankText, PadRightCutsOrPadsToTheWidth) {
 }
 
 } // namespace
-} // namespace kvilo::platform
+} // namespace kvilo::base

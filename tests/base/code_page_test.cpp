@@ -1,11 +1,11 @@
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
-using namespace kvilo::platform;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base;
+using namespace kvilo::base::literals;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "platform/dates.h"
+#include "base/dates.h"
 
 #include <gtest/gtest.h>
 
-using namespace kvilo::platform;
+using namespace kvilo::base;
 
 TEST(DayNumber, FixedPoints) {
     EXPECT_EQ(DayNumber(1801, 1, 1), 4);

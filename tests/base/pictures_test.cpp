@@ -1,10 +1,10 @@
-#include "platform/pictures.h"
+#include "base/pictures.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/dates.h"
+#include "base/dates.h"
 
-using namespace kvilo::platform;
+using namespace kvilo::base;
 
 TEST(TextPicture, CutsToTheGivenLength) {
     EXPECT_EQ(FormatPicture("abcdef", "@s3"), "abc");

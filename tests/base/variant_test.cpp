@@ -1,10 +1,10 @@
-#include "platform/variant.h"
+#include "base/variant.h"
 
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace kvilo::platform;
+using namespace kvilo::base;
 
 TEST(Variant, TextForms) {
     EXPECT_EQ(Variant("abc ").text(), "abc ");

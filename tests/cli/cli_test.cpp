@@ -3,13 +3,13 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_output.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::cli {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 TEST(CliArguments, ParametersQueryAndOptions) {
     CliArguments a;
@@ -58,7 +58,7 @@ lookup::PartyRow SampleRow() {
     row.QFName = "ООО \"ЗАРЯ\"\tфилиал"_ansi;
     row.QFInn = "7701234567";
     row.QFLiZo = "Ю"_ansi;
-    row.QFRegDate = platform::DayNumber(2002, 8, 16);
+    row.QFRegDate = base::DayNumber(2002, 8, 16);
     row.QFStatus = "действующая"_ansi;
     row.QFBCount = 3;
     row.QFLat = "55.75";

@@ -5,13 +5,13 @@
 
 #include <fstream>
 
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "platform/debug_output.h"
 #include "json/json_parser.h"
 
 using namespace kvilo::json;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::platform::ScopedDebugCapture;
 
 namespace mapping {
@@ -112,7 +112,7 @@ std::string Show(const TJsonNode* node) {
     case kJsonTrue:
         return "true";
     case kJsonNumber:
-        return kvilo::platform::RealText(node->VALUEDOUBLE);
+        return kvilo::base::RealText(node->VALUEDOUBLE);
     case kJsonString:
         return "\"" + std::string(GetString(node)) + "\"";
     case kJsonRaw:
@@ -275,7 +275,7 @@ TEST(JsonToRecordValues, PicturesAndBase64) {
     Person person;
     ASSERT_TRUE(JsonToRecord(Json("{\"born\":\"16.08.2002\",\"name\":\"0J/RgNC40LLQtdGC\"}", -1).get(), ViewOf(person),
                              "[{\"name\":\"born\",\"deformat\":\"@d06.\"},{\"name\":\"name\",\"isBase64\":1}]"));
-    EXPECT_EQ(person.BORN, kvilo::platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(person.BORN, kvilo::base::DayNumber(2002, 8, 16));
     EXPECT_EQ(person.NAME.View(), "Привет"); // decoded bytes, here UTF-8
 }
 
@@ -443,7 +443,7 @@ TEST(RecordToJsonWriting, InheritedIgnoreZeroLeavesZeroNumbersOut) {
 
 TEST(RecordToJsonWriting, PicturesRawAndBase64) {
     Person person;
-    person.BORN = kvilo::platform::DayNumber(2024, 6, 1);
+    person.BORN = kvilo::base::DayNumber(2024, 6, 1);
     person.COUNT = 7;
     person.NAME = "{\"a\":1}";
     person.inn = "Hi";

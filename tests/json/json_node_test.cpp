@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "json/json_parser.h"
 
 using namespace kvilo::json;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <cstring>
 #include <random>
 
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
 #include "platform/debug_output.h"
-#include "platform/variant.h"
+#include "base/variant.h"
 #include "json/code_page_convert.h"
 
 using namespace kvilo::json;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::platform::ScopedDebugCapture;
 
 namespace {
@@ -159,7 +159,7 @@ TEST(JsonParserNumbers, ValuesEqualThePlatformsNumericService) {
         Outcome outcome = ParseText("[" + number + "]");
         const TJsonNode* item = GetArrayItem(outcome.root.get(), 1);
         ASSERT_NE(item, nullptr) << number;
-        const double expected = kvilo::platform::NumericValue(number);
+        const double expected = kvilo::base::NumericValue(number);
         EXPECT_EQ(std::memcmp(&item->VALUEDOUBLE, &expected, sizeof expected), 0) << number;
     }
 }
@@ -286,8 +286,8 @@ TEST(JsonMinify, RemovesBlanksAndCommentsOutsideStrings) {
     const std::string text = "{ \"a b\" : 1, // line\n /* block */ \"c\\\" d\": \"/* kept */\" }";
     const std::string minified = MinifyJson(text);
     EXPECT_EQ(minified.size(), text.size());
-    EXPECT_EQ(std::string(kvilo::platform::RightTrim(minified)), "{\"a b\":1,\"c\\\" d\":\"/* kept */\"}");
-    EXPECT_EQ(std::string(kvilo::platform::RightTrim(MinifyJson("1 /* open"))), "1");
+    EXPECT_EQ(std::string(kvilo::base::RightTrim(minified)), "{\"a b\":1,\"c\\\" d\":\"/* kept */\"}");
+    EXPECT_EQ(std::string(kvilo::base::RightTrim(MinifyJson("1 /* open"))), "1");
 }
 
 TEST(JsonConvertCodePage, BetweenTheProgramsCodePages) {

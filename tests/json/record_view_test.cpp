@@ -5,11 +5,11 @@
 
 #include <thread>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "json/record_list.h"
 
 using namespace kvilo::json;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 namespace sample {
 

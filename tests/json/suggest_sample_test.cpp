@@ -4,13 +4,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "suggestion_record.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
 
 using namespace kvilo::json;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 namespace suggestion {
 

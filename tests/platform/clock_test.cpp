@@ -3,7 +3,7 @@
 #include <ctime>
 #include <gtest/gtest.h>
 
-#include "platform/dates.h"
+#include "base/dates.h"
 
 using namespace kvilo::platform;
 
@@ -11,7 +11,7 @@ TEST(Clock, TodayAndTimeNowFollowTheLocalClock) {
     time_t now = time(nullptr);
     tm local{};
     localtime_r(&now, &local);
-    int32_t expected = DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    int32_t expected = kvilo::base::DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
     int32_t today = Today();
     EXPECT_TRUE(today == expected || today == expected + 1); // midnight may pass in between
     int32_t time = TimeNow();

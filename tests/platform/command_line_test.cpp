@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 using namespace kvilo::platform;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 class CommandLine : public ::testing::Test {
 protected:

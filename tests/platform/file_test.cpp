@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "temp_dir.h"
 
 using namespace kvilo::platform;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::testing::TempDir;
 
 namespace {

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-#include "platform/dates.h"
+#include "base/dates.h"
 #include "platform/debug_output.h"
 
 using namespace kvilo::text;
-using kvilo::platform::DayNumber;
+using kvilo::base::DayNumber;
 using kvilo::platform::ScopedDebugCapture;
 
 TEST(FormatText, TextConversions) {

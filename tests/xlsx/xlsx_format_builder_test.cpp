@@ -1,11 +1,11 @@
 // ApplyFormat and its cache, read back from the styles of written workbooks.
 #include <gtest/gtest.h>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "workbook_reader.h"
 #include "xlsx/xlsx_writer.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using namespace kvilo::xlsx;
 using namespace kvilo::xlsx::testing;
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::xlsx::CutUtf8;
 using kvilo::xlsx::kMaxCellTextLength;
 using kvilo::xlsx::ToWorkbookText;

@@ -8,12 +8,12 @@
 #include <fstream>
 
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "workbook_reader.h"
 #include "xlsx/xlsx_text.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using namespace kvilo::xlsx;
 using namespace kvilo::xlsx::testing;
 
@@ -114,11 +114,11 @@ TEST_F(XlsxWriter, RefusesNumbersTheFileCannotHold) {
 TEST_F(XlsxWriter, WriteDateConvertsDayNumbersAndTimes) {
     Open("dates");
     writer.SetDateFormat();
-    const int32_t day = kvilo::platform::DayNumber(2024, 3, 15);
+    const int32_t day = kvilo::base::DayNumber(2024, 3, 15);
     writer.WriteDate(1, 1, day, 0);
     writer.WriteDate(2, 1, day, 1);
     writer.WriteDate(3, 1, day, 4500001);
-    writer.WriteDate(4, 1, kvilo::platform::kNoDate, 0);
+    writer.WriteDate(4, 1, kvilo::base::kNoDate, 0);
     Close();
     const WorkbookDump dump = ReadBack(path);
     ASSERT_TRUE(dump.readable) << dump.text;
@@ -329,7 +329,7 @@ TEST_F(XlsxWriter, WritesTheDocumentProperties) {
     writer.PROPERTIES.KEYWORDS = "Ключ"_ansi;
     writer.PROPERTIES.COMMENTS = "Строка 1\r\nСтрока 2"_ansi;
     writer.PROPERTIES.STATUS = "Готово"_ansi;
-    writer.PROPERTIES.CREATED_DATE = kvilo::platform::DayNumber(2024, 3, 15);
+    writer.PROPERTIES.CREATED_DATE = kvilo::base::DayNumber(2024, 3, 15);
     writer.PROPERTIES.CREATED_TIME = 4500001 + 4500; // 12:30:45
     EXPECT_EQ(writer.SetProperties(), LXW_NO_ERROR);
     EXPECT_EQ(writer.SetProperties(), LXW_NO_ERROR); // a second call converts the same texts again
@@ -353,7 +353,7 @@ TEST_F(XlsxWriter, WritesTheDocumentProperties) {
 TEST_F(XlsxWriter, CreationTimeWithoutATimeIsLeftToTheLibrary) {
     Open("properties-now");
     writer.PROPERTIES.TITLE = "t";
-    writer.PROPERTIES.CREATED_DATE = kvilo::platform::DayNumber(2001, 1, 1);
+    writer.PROPERTIES.CREATED_DATE = kvilo::base::DayNumber(2001, 1, 1);
     writer.PROPERTIES.CREATED_TIME = 0;
     writer.SetProperties();
     Close();

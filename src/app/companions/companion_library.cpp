@@ -3,7 +3,7 @@
 // reads back from the file; the core library also reports its build when loaded.
 #include <cstdint>
 
-#include "app/version_resource.h"
+#include "core/startup/version_resource.h"
 
 #ifndef KVILO_COMPANION_ROLE
 #error "the build names the library's role"

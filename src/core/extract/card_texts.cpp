@@ -1,13 +1,13 @@
-#include "extract/card_texts.h"
+#include "core/extract/card_texts.h"
 
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
-#include "platform/pictures.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
+#include "base/pictures.h"
 
 namespace kvilo::extract {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 } // namespace
 
@@ -26,11 +26,11 @@ std::string ActualityLine(int32_t actualityDay) {
 }
 
 std::string CardDate(int32_t dayNumber) {
-    return std::string(platform::Trim(platform::FormatPicture(platform::Variant(dayNumber), "@d06.b")));
+    return std::string(base::Trim(base::FormatPicture(base::Variant(dayNumber), "@d06.b")));
 }
 
 std::string CardBranchCount(int32_t count) {
-    return std::string(platform::Trim(platform::FormatPicture(platform::Variant(count), "@n_6b")));
+    return std::string(base::Trim(base::FormatPicture(base::Variant(count), "@n_6b")));
 }
 
 } // namespace kvilo::extract

@@ -1,6 +1,6 @@
-#include "extract/register_export.h"
+#include "core/extract/register_export.h"
 
-#include "extract/register_rows.h"
+#include "core/extract/register_rows.h"
 
 namespace kvilo::extract {
 

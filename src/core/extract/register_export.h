@@ -3,14 +3,14 @@
 #include <string>
 #include <string_view>
 
-#include "extract/register_workbook.h"
-#include "lookup/party_row.h"
-#include "platform/cp1251.h"
+#include "core/extract/register_workbook.h"
+#include "core/lookup/party_row.h"
+#include "base/cp1251.h"
 #include "xlsx/xlsx_writer.h"
 
 namespace kvilo::extract {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 // The title the main window gives the export.
 inline const char* const kRegisterTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;

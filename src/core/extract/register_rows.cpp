@@ -1,4 +1,4 @@
-#include "extract/register_rows.h"
+#include "core/extract/register_rows.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The data rows of the register workbook: one result row per sheet row, from row 5 on.
 #include <cstdint>
 
-#include "lookup/party_row.h"
+#include "core/lookup/party_row.h"
 #include "xlsx/xlsx_writer.h"
 
 namespace kvilo::extract {

@@ -1,17 +1,17 @@
-#include "extract/register_workbook.h"
+#include "core/extract/register_workbook.h"
 
 #include <utility>
 
-#include "framework/message_presenter.h"
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
+#include "core/framework/message_presenter.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
 #include "platform/special_folders.h"
 #include "platform/temp_names.h"
 
 namespace kvilo::extract {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using xlsx::TXlsxWriterClass;
 
 const char* const kProgramTitle = "Kvilo «Запрос выписки из ЕГРЮЛ / ЕГРИП»"_ansi;
@@ -29,7 +29,7 @@ void ShowError(std::string text) {
 
 void FillProperties(xlsx::TXlsxProperties& properties, std::string_view title) {
     properties = {};
-    properties.TITLE = std::string(platform::Trim(title));
+    properties.TITLE = std::string(base::Trim(title));
     properties.SUBJECT = kProgramTitle;
     properties.COMPANY = kMakerSiteAddress;
     properties.CATEGORY = "Реестр выписки из ЕГРЮЛ / ЕГРИП»"_ansi;

@@ -1,9 +1,9 @@
-#include "framework/error_manager.h"
+#include "core/framework/error_manager.h"
 
 #include <atomic>
 #include <cstdlib>
 
-#include "framework/error_manager_runtime.h"
+#include "core/framework/error_manager_runtime.h"
 #include "platform/clock.h"
 
 namespace kvilo::framework {

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/error_manager_catalogue.h"
-#include "framework/error_manager_log.h"
-#include "framework/error_manager_text.h"
-#include "framework/message_presenter.h"
+#include "core/framework/error_manager_catalogue.h"
+#include "core/framework/error_manager_log.h"
+#include "core/framework/error_manager_text.h"
+#include "core/framework/message_presenter.h"
 
 namespace kvilo::framework {
 

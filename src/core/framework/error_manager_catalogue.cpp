@@ -1,12 +1,12 @@
-#include "framework/error_manager_catalogue.h"
+#include "core/framework/error_manager_catalogue.h"
 
 #include <array>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::framework {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 namespace {
 

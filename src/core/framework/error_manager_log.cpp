@@ -1,6 +1,6 @@
-#include "framework/error_manager_log.h"
+#include "core/framework/error_manager_log.h"
 
-#include "platform/pictures.h"
+#include "base/pictures.h"
 
 namespace kvilo::framework {
 
@@ -25,7 +25,7 @@ bool FileErrorLogWriter::Close(std::string&) {
 }
 
 std::string ErrorLogLine(int32_t day, int32_t time, std::string_view text) {
-    return platform::FormatPicture(day, "@d17") + "@" + platform::FormatPicture(time, "@t8") + " --> " +
+    return base::FormatPicture(day, "@d17") + "@" + base::FormatPicture(time, "@t8") + " --> " +
            std::string(text);
 }
 

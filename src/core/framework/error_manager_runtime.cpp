@@ -1,4 +1,4 @@
-#include "framework/error_manager_runtime.h"
+#include "core/framework/error_manager_runtime.h"
 
 #include <mutex>
 

@@ -1,11 +1,11 @@
-#include "framework/error_manager_text.h"
+#include "core/framework/error_manager_text.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 
-#include "framework/error_manager_runtime.h"
-#include "platform/blank_text.h"
+#include "core/framework/error_manager_runtime.h"
+#include "base/blank_text.h"
 
 namespace kvilo::framework {
 
@@ -85,7 +85,7 @@ std::string PlaceholderValue(Placeholder which, const ErrorDetails& details, std
 } // namespace
 
 std::string DetailText(std::string_view value, size_t width) {
-    return std::string(platform::RightTrim(platform::RightTrim(value).substr(0, width)));
+    return std::string(base::RightTrim(base::RightTrim(value).substr(0, width)));
 }
 
 std::string ErrorTextPlaceholder(const ErrorDetails& details) {

@@ -1,4 +1,4 @@
-#include "framework/message_presenter.h"
+#include "core/framework/message_presenter.h"
 
 #include <atomic>
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::framework {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 // The usual single button.
 inline const char* const kCloseButton = "&1. Закрыть"_ansi;

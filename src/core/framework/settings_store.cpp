@@ -1,10 +1,10 @@
-#include "framework/settings_store.h"
+#include "core/framework/settings_store.h"
 
 #include <QSettings>
 #include <QStringList>
 #include <atomic>
 
-#include "framework/qt_text.h"
+#include "core/framework/qt_text.h"
 
 namespace kvilo::framework {
 

@@ -1,4 +1,4 @@
-#include "framework/window_placement.h"
+#include "core/framework/window_placement.h"
 
 #include <algorithm>
 #include <charconv>

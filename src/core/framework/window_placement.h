@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "framework/settings_store.h"
+#include "core/framework/settings_store.h"
 
 namespace kvilo::framework {
 

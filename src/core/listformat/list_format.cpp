@@ -1,10 +1,10 @@
 // ListFormat: the parsed items and the per-column properties over them. Every setter checks its value
 // against the same limits as the parser, so whatever the model holds writes back to a text that parses.
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
 #include <algorithm>
 
-#include "listformat/list_format_text.h"
+#include "core/listformat/list_format_text.h"
 
 namespace kvilo::listformat {
 namespace {

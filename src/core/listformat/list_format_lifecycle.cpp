@@ -1,6 +1,6 @@
-#include "app/list_format_lifecycle.h"
+#include "core/listformat/list_format_lifecycle.h"
 
-namespace kvilo::app {
+namespace kvilo::listformat {
 
 // Nothing to register: the list-format stores arrive with the list-format customisation.
 void SetUpListFormatStores() {}
@@ -8,4 +8,4 @@ void SetUpListFormatStores() {}
 // Nothing to write: no list format is kept in memory in this version.
 void SaveListFormats() {}
 
-} // namespace kvilo::app
+} // namespace kvilo::listformat

@@ -1,6 +1,6 @@
 // The parser of the format text: a hand-written descent over the grammar in list_format.h. Every number is
 // range-checked digit by digit, so no text can overflow it, and every unexpected byte rejects the text.
-#include "listformat/list_format_text.h"
+#include "core/listformat/list_format_text.h"
 
 namespace kvilo::listformat {
 namespace {

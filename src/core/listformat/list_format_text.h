@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
 namespace kvilo::listformat {
 

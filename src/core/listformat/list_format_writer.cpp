@@ -2,7 +2,7 @@
 // | _ F M E(...) HT(...), then header and header alignment, then picture, then #n#.
 #include <string>
 
-#include "listformat/list_format_text.h"
+#include "core/listformat/list_format_text.h"
 
 namespace kvilo::listformat {
 namespace {

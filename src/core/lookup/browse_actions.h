@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "lookup/browse_texts.h"
-#include "lookup/party_row.h"
+#include "core/lookup/browse_texts.h"
+#include "core/lookup/party_row.h"
 
 namespace kvilo::lookup {
 

@@ -1,13 +1,13 @@
-#include "lookup/browse_texts.h"
+#include "core/lookup/browse_texts.h"
 
-#include "online/location_map.h"
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
-#include "platform/pictures.h"
+#include "core/online/location_map.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
+#include "base/pictures.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 std::string_view RegionListSource() {
     return "00. ВСЕ СУБЪЕКТЫ РФ|#00|01. Республика Адыгея (Адыгея)|#01|02. Республика Башкортостан|#02|"
@@ -76,15 +76,15 @@ std::vector<RegionEntry> ParseRegionList(std::string_view source) {
 }
 
 std::string VersionText(int32_t buildDate) {
-    return "Версия Kvilo от "_ansi + platform::FormatPicture(buildDate, "@d06.") + " г."_ansi;
+    return "Версия Kvilo от "_ansi + base::FormatPicture(buildDate, "@d06.") + " г."_ansi;
 }
 
 MapArguments MapArgumentsOf(std::string_view name, std::string_view address, std::string_view longitude,
                             std::string_view latitude) {
     MapArguments arguments;
-    std::string place(platform::Trim(name));
+    std::string place(base::Trim(name));
     place += ", ";
-    place += platform::Trim(address);
+    place += base::Trim(address);
     arguments.caption = online::LocationMapCaption(place);
     arguments.longitude = std::string(longitude);
     arguments.latitude = std::string(latitude);

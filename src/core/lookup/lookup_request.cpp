@@ -1,14 +1,14 @@
-#include "lookup/lookup_request.h"
+#include "core/lookup/lookup_request.h"
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 
 namespace kvilo::lookup {
 
 std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region) {
-    query = platform::RightTrim(query);
+    query = base::RightTrim(query);
     std::string body = "<req><query>";
-    body += platform::AnsiToUtf8(query);
+    body += base::AnsiToUtf8(query);
     body += "</query><count>" + std::to_string(kHitsAskedFor) + "</count>";
     if (legalForm == kLegalOnly)
         body += "<type>LEGAL</type>";

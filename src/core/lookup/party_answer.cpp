@@ -1,10 +1,10 @@
-#include "lookup/party_answer.h"
+#include "core/lookup/party_answer.h"
 
 #include <string>
 
-#include "lookup/party_mapping.h"
-#include "lookup/russian_collation.h"
-#include "lookup/suggestion_item.h"
+#include "core/lookup/party_mapping.h"
+#include "core/lookup/russian_collation.h"
+#include "core/lookup/suggestion_item.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
 #include "json/record_list.h"

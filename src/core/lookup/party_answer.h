@@ -3,9 +3,9 @@
 // members, yields nothing; no answer, however malformed or large, can do more.
 #include <string_view>
 
-#include "lookup/party_row.h"
-#include "lookup/service_error.h"
-#include "lookup/version_answer.h"
+#include "core/lookup/party_row.h"
+#include "core/lookup/service_error.h"
+#include "core/lookup/version_answer.h"
 
 namespace kvilo::lookup {
 

@@ -1,17 +1,17 @@
-#include "lookup/party_lookup.h"
+#include "core/lookup/party_lookup.h"
 
-#include "framework/message_presenter.h"
-#include "lookup/lookup_request.h"
-#include "lookup/party_answer.h"
-#include "lookup/service_error.h"
-#include "lookup/status_line.h"
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
-#include "platform/pictures.h"
+#include "core/framework/message_presenter.h"
+#include "core/lookup/lookup_request.h"
+#include "core/lookup/party_answer.h"
+#include "core/lookup/service_error.h"
+#include "core/lookup/status_line.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
+#include "base/pictures.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr long kHttpOk = 200;
 // A service error is shown only when the answer names its family; anything else stays silent.
 void ReportServiceError(std::string_view answer, bool maskToken) {
     ServiceError error;
-    if (!LoadServiceError(answer, error) || platform::Trim(error.FAMILY.View()).empty()) return;
+    if (!LoadServiceError(answer, error) || base::Trim(error.FAMILY.View()).empty()) return;
     if (maskToken) error.MESSAGE = MaskToken(error.MESSAGE.View());
     framework::ShowMessage(ServiceErrorMessage(error));
 }
@@ -58,7 +58,7 @@ void ShowEndState(LookupData& data, LookupView& view) {
 
 bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls) {
     data.requestSent = false;
-    if (platform::Trim(data.query).empty()) {
+    if (base::Trim(data.query).empty()) {
         view.FocusQuery();
         return false;
     }
@@ -82,10 +82,10 @@ bool QueryActuality(LookupData& data, const ServiceUrls& urls) {
     } else if (outcome.httpStatus == kHttpOk) {
         VersionAnswer version;
         LoadVersionAnswer(answer, version);
-        std::string_view date = platform::Trim(version.SUGGESTIONS.RESOURCES.D1.View());
+        std::string_view date = base::Trim(version.SUGGESTIONS.RESOURCES.D1.View());
         // A date that does not match the picture reads as 0: still unknown, tried again next time.
         if (!date.empty())
-            data.actualityDate = static_cast<int32_t>(platform::DeformatPicture(date, "@d06.").integer());
+            data.actualityDate = static_cast<int32_t>(base::DeformatPicture(date, "@d06.").integer());
     } else {
         ReportServiceError(answer, false);
     }

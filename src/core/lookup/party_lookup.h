@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "lookup/lookup_view.h"
-#include "lookup/party_row.h"
-#include "lookup/service_transfer.h"
-#include "lookup/service_urls.h"
+#include "core/lookup/lookup_view.h"
+#include "core/lookup/party_row.h"
+#include "core/lookup/service_transfer.h"
+#include "core/lookup/service_urls.h"
 
 namespace kvilo::lookup {
 

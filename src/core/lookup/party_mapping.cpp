@@ -1,15 +1,15 @@
-#include "lookup/party_mapping.h"
+#include "core/lookup/party_mapping.h"
 
 #include <cmath>
 
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
-#include "platform/variant.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
+#include "base/variant.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 namespace {
 
@@ -19,23 +19,23 @@ constexpr double kMaxMillis = 1.0e17;
 
 // A branch count that does not fit the row's 32-bit field is no count the register can hold.
 int32_t CountFromText(std::string_view text) {
-    if (!platform::IsNumericText(text)) return 0;
-    double value = platform::NumericValue(text);
+    if (!base::IsNumericText(text)) return 0;
+    double value = base::NumericValue(text);
     return std::fabs(value) < 2147483647.0 ? static_cast<int32_t>(value) : 0;
 }
 
 } // namespace
 
 int32_t DayFromMillisText(std::string_view text) {
-    std::string_view t = platform::Trim(text);
-    if (t.empty() || t == "null") return platform::kNoDate;
-    double millis = platform::IsNumericText(t) ? std::trunc(platform::NumericValue(t)) : 0.0;
-    if (!(std::fabs(millis) <= kMaxMillis)) return platform::kNoDate;
-    return platform::DayNumberFromUnixMillis(millis);
+    std::string_view t = base::Trim(text);
+    if (t.empty() || t == "null") return base::kNoDate;
+    double millis = base::IsNumericText(t) ? std::trunc(base::NumericValue(t)) : 0.0;
+    if (!(std::fabs(millis) <= kMaxMillis)) return base::kNoDate;
+    return base::DayNumberFromUnixMillis(millis);
 }
 
 std::string StatusWord(std::string_view status) {
-    status = platform::Trim(status);
+    status = base::Trim(status);
     if (status == "ACTIVE") return "действующая"_ansi;
     if (status == "LIQUIDATING") return "ликвидируется"_ansi;
     if (status == "LIQUIDATED") return "ликвидирована"_ansi;
@@ -43,14 +43,14 @@ std::string StatusWord(std::string_view status) {
 }
 
 std::string BranchTypeWord(std::string_view branchType) {
-    branchType = platform::Trim(branchType);
+    branchType = base::Trim(branchType);
     if (branchType == "MAIN") return "головной"_ansi;
     if (branchType == "BRANCH") return "филиал"_ansi;
     return {};
 }
 
 std::string LegalFormLetter(std::string_view type) {
-    type = platform::Trim(type);
+    type = base::Trim(type);
     if (type == "LEGAL") return "Ю"_ansi;
     if (type == "INDIVIDUAL") return "Ф"_ansi;
     return "?";
@@ -59,24 +59,24 @@ std::string LegalFormLetter(std::string_view type) {
 PartyRow ToPartyRow(const SuggestionItem& item) {
     const SuggestionData& d = item.DATA;
     PartyRow row;
-    row.QFName = platform::Trim(item.UNRESTRICTED_VALUE.View());
-    row.QFAddress = platform::Trim(d.ADDRESS.UNRESTRICTED_VALUE.View());
+    row.QFName = base::Trim(item.UNRESTRICTED_VALUE.View());
+    row.QFAddress = base::Trim(d.ADDRESS.UNRESTRICTED_VALUE.View());
     row.QFLiZo = LegalFormLetter(d.TYPE.View());
-    row.QFInn = platform::Trim(d.INN.View());
-    row.QFKpp = platform::Trim(d.KPP.View());
+    row.QFInn = base::Trim(d.INN.View());
+    row.QFKpp = base::Trim(d.KPP.View());
     row.QFActDate = DayFromMillisText(d.STATE.ACTUALITY_DATE.View());
     row.QFRegDate = DayFromMillisText(d.STATE.REGISTRATION_DATE.View());
     row.QFLiqDate = DayFromMillisText(d.STATE.LIQUIDATION_DATE.View());
     row.QFStatus = StatusWord(d.STATE.STATUS.View());
-    row.QFDir = platform::Trim(d.MANAGEMENT.NAME.View());
-    row.QFDol = platform::Trim(d.MANAGEMENT.POST.View());
-    row.QFBCount = CountFromText(platform::Trim(d.BRANCH_COUNT.View()));
+    row.QFDir = base::Trim(d.MANAGEMENT.NAME.View());
+    row.QFDol = base::Trim(d.MANAGEMENT.POST.View());
+    row.QFBCount = CountFromText(base::Trim(d.BRANCH_COUNT.View()));
     row.QFBType = BranchTypeWord(d.BRANCH_TYPE.View());
-    row.QFOgrn = platform::Trim(d.OGRN.View());
-    row.QFOkved = platform::Trim(d.OKVED.View());
-    row.QFOkpo = platform::Trim(d.OKPO.View());
-    row.QFLat = platform::Trim(d.ADDRESS.DATA.GEO_LAT.View());
-    row.QFLon = platform::Trim(d.ADDRESS.DATA.GEO_LON.View());
+    row.QFOgrn = base::Trim(d.OGRN.View());
+    row.QFOkved = base::Trim(d.OKVED.View());
+    row.QFOkpo = base::Trim(d.OKPO.View());
+    row.QFLat = base::Trim(d.ADDRESS.DATA.GEO_LAT.View());
+    row.QFLon = base::Trim(d.ADDRESS.DATA.GEO_LON.View());
     return row;
 }
 

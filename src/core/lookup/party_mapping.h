@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "lookup/party_row.h"
-#include "lookup/suggestion_item.h"
+#include "core/lookup/party_row.h"
+#include "core/lookup/suggestion_item.h"
 
 namespace kvilo::lookup {
 

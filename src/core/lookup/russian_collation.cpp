@@ -1,4 +1,4 @@
-#include "lookup/russian_collation.h"
+#include "core/lookup/russian_collation.h"
 
 #include <algorithm>
 #include <memory>
@@ -6,8 +6,8 @@
 
 #include <unicode/ucol.h>
 
-#include "platform/blank_text.h"
-#include "platform/code_page.h"
+#include "base/blank_text.h"
+#include "base/code_page.h"
 
 namespace kvilo::lookup {
 
@@ -31,10 +31,10 @@ const UCollator* RussianCollator() {
 }
 
 std::u16string Wide(std::string_view text) {
-    text = platform::RightTrim(text);
+    text = base::RightTrim(text);
     std::u16string out;
     int error = 0;
-    platform::MultiByteToWide(text, platform::kCodePage1251, out, error);
+    base::MultiByteToWide(text, base::kCodePage1251, out, error);
     return out;
 }
 

@@ -4,7 +4,7 @@
 // installed on the machine.
 #include <string_view>
 
-#include "lookup/party_row.h"
+#include "core/lookup/party_row.h"
 
 namespace kvilo::lookup {
 

@@ -1,14 +1,14 @@
-#include "lookup/service_error.h"
+#include "core/lookup/service_error.h"
 
 #include <cctype>
 
-#include "lookup/access_token.h"
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
+#include "core/lookup/access_token.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 namespace {
 
@@ -54,7 +54,7 @@ framework::Message TransferFailedMessage(int result, std::string_view errorText)
 }
 
 framework::Message NothingFoundMessage(std::string_view query) {
-    return Information("Сообщение"_ansi, " По запросу: "_ansi + std::string(platform::RightTrim(query)) +
+    return Information("Сообщение"_ansi, " По запросу: "_ansi + std::string(base::RightTrim(query)) +
                                              " в справочнике ЕГРЮЛ / ЕГРИП нет информации !"_ansi);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/message_presenter.h"
+#include "core/framework/message_presenter.h"
 #include "json/record_layout.h"
 #include "json/record_types.h"
 

@@ -1,7 +1,7 @@
-#include "lookup/service_urls.h"
+#include "core/lookup/service_urls.h"
 
-#include "lookup/lookup_request.h"
-#include "platform/blank_text.h"
+#include "core/lookup/lookup_request.h"
+#include "base/blank_text.h"
 #include "platform/command_line.h"
 
 namespace kvilo::lookup {
@@ -17,7 +17,7 @@ std::string Join(std::string base, const char* path) {
 
 std::string BaseOr(const char* parameter, const char* fallback) {
     std::string value = platform::CommandParameter(parameter);
-    const std::string_view trimmed = platform::Trim(value);
+    const std::string_view trimmed = base::Trim(value);
     return trimmed.empty() ? std::string(fallback) : std::string(trimmed);
 }
 

@@ -1,12 +1,12 @@
-#include "lookup/status_line.h"
+#include "core/lookup/status_line.h"
 
-#include "lookup/lookup_request.h"
-#include "platform/cp1251.h"
-#include "platform/pictures.h"
+#include "core/lookup/lookup_request.h"
+#include "base/cp1251.h"
+#include "base/pictures.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string ShowCounters(int32_t actualityDate, int32_t rowCount) {
     if (rowCount == 0) return "Нет данных по запросу"_ansi;
     std::string prefix;
     if (actualityDate != 0)
-        prefix = ("Актуальность: "_ansi + platform::FormatPicture(actualityDate, "@d06.") + " г., "_ansi)
+        prefix = ("Актуальность: "_ansi + base::FormatPicture(actualityDate, "@d06.") + " г., "_ansi)
                      .substr(0, kPrefixWidth);
     std::string line;
     if (rowCount == kHitsAskedFor) {

@@ -1,13 +1,13 @@
 #pragma once
 // The answer of the DaData version service as the program keeps it. The data-set fields are known by the
 // service's names for them ("ЕГРЮЛ", "IP-адреса", ...); only the ЕГРЮЛ date is used.
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "json/record_layout.h"
 #include "json/record_types.h"
 
 namespace kvilo::lookup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 struct VersionDadata {
     json::FixedText<40> VERSION;

@@ -1,4 +1,4 @@
-#include "app/screen_keyboard.h"
+#include "core/shell/screen_keyboard.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include "platform/os_version.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 namespace {
 
 // Linux desktops ship one of these instead of a touch keyboard and a classic one. onboard is the usual
@@ -45,4 +45,4 @@ bool IsNewerSystem() {
     return platform::IsNewerSystem();
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

@@ -2,9 +2,9 @@
 // The keyboard button: starts the system's on-screen keyboard and returns at once.
 #include <string>
 
-#include "app/system_folders.h"
+#include "core/shell/system_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 
 // The on-screen keyboard program installed in the system program folder (onboard first), or empty when
 // there is none or the folder cannot be named.
@@ -18,4 +18,4 @@ void ShowScreenKeyboard(SystemFolders& folders);
 // The newer-system test of the running system (see platform::IsNewerSystem).
 bool IsNewerSystem();
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

@@ -1,15 +1,15 @@
-#include "app/settings_file.h"
+#include "core/shell/settings_file.h"
 
-#include "framework/message_presenter.h"
-#include "platform/blank_text.h"
+#include "core/framework/message_presenter.h"
+#include "base/blank_text.h"
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 void WarnAboutMissingFolder(const std::string& folder) {
     framework::Message message;
@@ -26,7 +26,7 @@ void WarnAboutMissingFolder(const std::string& folder) {
 // The folder given on the command line, with its final separator, when it exists; otherwise empty (after
 // the warning when one was given).
 std::string CommandLineFolder() {
-    std::string folder(platform::RightTrim(platform::CommandParameter("FPATH")));
+    std::string folder(base::RightTrim(platform::CommandParameter("FPATH")));
     if (folder.empty()) return {};
     if (folder.back() != platform::kPathSeparator) folder += platform::kPathSeparator;
     if (platform::FolderExists(folder)) return folder;
@@ -64,4 +64,4 @@ std::string ResolveSettingsFile(std::string_view subfolderName, SystemFolders& f
     return folder + kSettingsFileName;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/system_folders.h"
+#include "core/shell/system_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 
 inline constexpr const char* kSettingsFileName = "lf.dat";
 
@@ -16,4 +16,4 @@ inline constexpr const char* kSettingsFileName = "lf.dat";
 std::string ResolveSettingsFile(std::string_view subfolderName);
 std::string ResolveSettingsFile(std::string_view subfolderName, SystemFolders& folders);
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

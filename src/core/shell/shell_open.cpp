@@ -1,14 +1,14 @@
-#include "app/shell_open.h"
+#include "core/shell/shell_open.h"
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "platform/launcher.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 namespace {
 
 // Counts the launches still running, so that the program can let them finish before it ends.
@@ -26,9 +26,9 @@ PendingOpens& Pending() {
 } // namespace
 
 void ShellOpen(std::string_view file, std::string_view parameters) {
-    std::string target(platform::Trim(file));
+    std::string target(base::Trim(file));
     if (target.empty()) return;
-    platform::CurrentLauncher().OpenDocument(target, std::string(platform::Trim(parameters)),
+    platform::CurrentLauncher().OpenDocument(target, std::string(base::Trim(parameters)),
                                              platform::WorkingFolder());
 }
 
@@ -52,4 +52,4 @@ void WaitForShellOpens() {
     pending.finished.wait(lock, [&] { return pending.running == 0; });
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

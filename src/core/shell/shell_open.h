@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::app {
+namespace kvilo::shell {
 
 // Opens `file` with `parameters` (both trimmed of leading and trailing blanks) in the working folder through
 // the current launcher. A target that cannot be opened is silently ignored.
@@ -15,4 +15,4 @@ void StartShellOpen(std::string_view file, std::string_view parameters);
 // Waits until every ShellOpen started so far has finished: called before the program ends (and by tests).
 void WaitForShellOpens();
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

@@ -1,9 +1,9 @@
-#include "app/system_folders.h"
+#include "core/shell/system_folders.h"
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::shell {
 namespace {
 
 bool BeginsWithSeparator(std::string_view path) {
@@ -15,7 +15,7 @@ bool BeginsWithSeparator(std::string_view path) {
 std::string SystemFolders::GetFolder(int folder) {
     std::string path;
     lastResult_ = platform::GetSpecialFolderPath(folder, path);
-    return std::string(platform::RightTrim(path));
+    return std::string(base::RightTrim(path));
 }
 
 int SystemFolders::CreateSubfolder(int folder, std::string_view relativePath) {
@@ -43,7 +43,7 @@ int SystemFolders::CreateFolder(std::string_view path) {
 std::string JoinedFolderPath(SystemFolders& folders, int folder, std::string_view relativePath) {
     std::string path = folders.GetFolder(folder);
     if (BeginsWithSeparator(relativePath)) return path + std::string(relativePath);
-    return path + platform::kPathSeparator + std::string(platform::RightTrim(relativePath));
+    return path + platform::kPathSeparator + std::string(base::RightTrim(relativePath));
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::app {
+namespace kvilo::shell {
 
 // CreateFolder's failure code when a path cannot be expanded at all.
 inline constexpr int kErrorBadPathName = 161;
@@ -32,4 +32,4 @@ protected:
 // or the path as it stands when it begins with a separator.
 std::string JoinedFolderPath(SystemFolders& folders, int folder, std::string_view relativePath);
 
-} // namespace kvilo::app
+} // namespace kvilo::shell

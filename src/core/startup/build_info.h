@@ -3,9 +3,9 @@
 // which the core and storage libraries of the same build carry too.
 #include <cstdint>
 
-#include "platform/dates.h"
+#include "base/dates.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 // 16 March 2024 as a day number (days since 28 December 1800).
 inline constexpr int32_t kBuildDate = 81528;
@@ -15,4 +15,4 @@ inline constexpr int32_t kBuildDate = 81528;
 #endif
 inline constexpr uint32_t kProgramBuild = KVILO_BUILD_NUMBER;
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,14 +1,14 @@
-#include "app/companion_check.h"
+#include "core/startup/companion_check.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "app/split_path.h"
+#include "core/startup/split_path.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 CompanionCheck::CompanionCheck(std::string programPath, VersionInfoReader& reader)
     : programPath_(std::move(programPath)), reader_(reader) {}
@@ -99,4 +99,4 @@ framework::Message DataFolderMessage() {
                               "Нет доступа к папке с БД программы Kvilo «Запрос выписки из ЕГРЮЛ / ЕГРИП» !"_ansi);
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/version_reader.h"
-#include "framework/message_presenter.h"
+#include "core/startup/version_reader.h"
+#include "core/framework/message_presenter.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 class CompanionCheck {
 public:
@@ -37,4 +37,4 @@ framework::Message DataFolderMessage();
 // The last four of the eight upper-case hexadecimal digits of a 32-bit value: the build component.
 std::string BuildHex(uint32_t value);
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,10 +1,10 @@
-#include "app/installation_probe.h"
+#include "core/startup/installation_probe.h"
 
-#include "app/build_info.h"
-#include "platform/loader/loader.h"
+#include "core/startup/build_info.h"
+#include "platform/loader.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 std::string RunningInstallation::ProgramPath() {
     return platform::RunningProgramPath();
@@ -41,4 +41,4 @@ std::string RunningInstallation::DataFolder() {
     return platform::WorkingFolder();
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,9 +1,9 @@
 #pragma once
 // The installation the program actually runs from: its own path and build, the core library loaded from
 // the program folder, its companion libraries, and the shared libraries the loader resolved.
-#include "app/startup.h"
+#include "core/startup/startup.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 class RunningInstallation : public InstallationProbe {
 public:
@@ -15,4 +15,4 @@ public:
     std::string DataFolder() override;
 };
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,14 +1,14 @@
-#include "app/locale_texts.h"
+#include "core/startup/locale_texts.h"
 
 #include <mutex>
 #include <string_view>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 LocaleTexts installed;
 std::once_flag installOnce;
@@ -40,4 +40,4 @@ const LocaleTexts& CurrentLocaleTexts() {
     return installed;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 struct LocaleTexts {
     std::array<std::string, 12> fullMonths;
@@ -19,4 +19,4 @@ void InstallLocaleTexts();
 // The installed texts; empty texts before InstallLocaleTexts.
 const LocaleTexts& CurrentLocaleTexts();
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

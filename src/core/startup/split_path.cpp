@@ -1,9 +1,9 @@
-#include "app/split_path.h"
+#include "core/startup/split_path.h"
 
-#include "platform/blank_text.h"
+#include "base/blank_text.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 bool IsSeparator(char c) {
@@ -13,7 +13,7 @@ bool IsSeparator(char c) {
 } // namespace
 
 std::string SplitPath(std::string_view path, int part) {
-    path = platform::Trim(path);
+    path = base::Trim(path);
     size_t driveLength = path.size() >= 2 && path[1] == ':' ? 2 : 0;
     size_t nameStart = driveLength;
     for (size_t i = driveLength; i < path.size(); ++i)
@@ -36,7 +36,7 @@ std::string SplitPath(std::string_view path, int part) {
         result = name.substr(dot);
         break;
     }
-    return std::string(platform::RightTrim(result));
+    return std::string(base::RightTrim(result));
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

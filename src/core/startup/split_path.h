@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 std::string SplitPath(std::string_view path, int part);
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

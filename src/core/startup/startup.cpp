@@ -1,11 +1,11 @@
-#include "app/startup.h"
+#include "core/startup/startup.h"
 
-#include "app/build_info.h"
-#include "app/companion_check.h"
-#include "app/split_path.h"
+#include "core/startup/build_info.h"
+#include "core/startup/companion_check.h"
+#include "core/startup/split_path.h"
 #include "platform/special_folders.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 std::string settingsFilePath;
@@ -62,4 +62,4 @@ const std::string& SettingsFilePath() {
     return settingsFilePath;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

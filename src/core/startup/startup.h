@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/version_reader.h"
+#include "core/startup/version_reader.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 // What start-up needs to know about the installation it runs from.
 class InstallationProbe {
@@ -51,4 +51,4 @@ int RunProgram(InstallationProbe& probe, StartupServices& services, VersionInfoR
 // The settings file path kept for the list-format stores ("lf.dat"); empty until start-up resolved it.
 const std::string& SettingsFilePath();
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,13 +1,13 @@
-#include "app/storage_error_texts.h"
+#include "core/startup/storage_error_texts.h"
 
 #include <utility>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 const std::pair<int32_t, const char*> kTexts[] = {
     {2, "Файл не найден"_ansi},
@@ -61,4 +61,4 @@ std::vector<std::pair<int32_t, std::string>> StorageErrorTexts() {
     return texts;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

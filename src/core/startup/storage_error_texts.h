@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 // Every code with its text, in ascending order of codes.
 std::vector<std::pair<int32_t, std::string>> StorageErrorTexts();
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

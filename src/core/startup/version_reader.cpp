@@ -1,4 +1,4 @@
-#include "app/version_reader.h"
+#include "core/startup/version_reader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,7 +7,7 @@
 
 #include "platform/file.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 // The key as it stands in the file. Built here rather than written as a UTF-16 literal, so that this
@@ -86,4 +86,4 @@ bool QueryRootBlock(const std::vector<uint8_t>& info, FixedFileInfo& block, uint
     return true;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

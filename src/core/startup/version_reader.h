@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/version_resource.h"
+#include "core/startup/version_resource.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 class VersionInfoReader {
 public:
@@ -29,4 +29,4 @@ public:
 // False when the information is too short to hold it or is not a version resource.
 bool QueryRootBlock(const std::vector<uint8_t>& info, FixedFileInfo& block, uint32_t& length);
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

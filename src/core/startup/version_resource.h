@@ -5,7 +5,7 @@
 // from the library file, so a library from another build is caught without loading it.
 #include <cstdint>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 inline constexpr uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 inline constexpr char kVersionResourceKey[] = "VS_VERSION_INFO";
@@ -54,10 +54,10 @@ constexpr VersionResource MakeVersionResource(uint16_t major, uint16_t minor, ui
     return resource;
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup
 
 // Embeds the version resource into the binary being built; `used` keeps it although nothing refers to it.
 #define KVILO_VERSION_RESOURCE(major, minor, patch, build)                                                             \
     extern "C" __attribute__((used, section(".kvilo_version")))                                                        \
-    const kvilo::app::VersionResource kviloVersionResource =                                                           \
-        kvilo::app::MakeVersionResource(major, minor, patch, build)
+    const kvilo::startup::VersionResource kviloVersionResource =                                                           \
+        kvilo::startup::MakeVersionResource(major, minor, patch, build)

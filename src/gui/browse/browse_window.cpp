@@ -1,4 +1,4 @@
-#include "lookup/browse_window.h"
+#include "gui/browse/browse_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -20,20 +20,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "framework/list_control/format_list.h"
-#include "framework/message_presenter.h"
-#include "framework/qt_text.h"
-#include "framework/window_placement_widget.h"
+#include "gui/listcontrol/format_list.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "gui/framework/window_placement_widget.h"
 #include "kvilo_resources.h"
-#include "lookup/lookup_request.h"
-#include "online/location_map.h"
-#include "platform/blank_text.h"
-#include "platform/cp1251.h"
+#include "core/lookup/lookup_request.h"
+#include "core/online/location_map.h"
+#include "base/blank_text.h"
+#include "base/cp1251.h"
 #include "platform/os_version.h"
 
-namespace kvilo::lookup {
+namespace kvilo::browse {
 
-using namespace platform::literals;
+using namespace base::literals;
 using framework::FromQString;
 using framework::ToQString;
 
@@ -88,7 +88,7 @@ BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow
 
     hintZone_ = new QLabel;
     hintZone_->setObjectName("hintZone");
-    versionZone_ = new QLabel(ToQString(VersionText(options_.buildDate)));
+    versionZone_ = new QLabel(ToQString(lookup::VersionText(options_.buildDate)));
     versionZone_->setObjectName("versionZone");
     statusBar()->addWidget(hintZone_, 1);
     statusBar()->addPermanentWidget(versionZone_);
@@ -120,7 +120,7 @@ QWidget* BrowseWindow::BuildQueryRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     query_ = new QLineEdit;
     query_->setObjectName("query");
-    query_->setMaxLength(static_cast<int>(kMaxQueryLength));
+    query_->setMaxLength(static_cast<int>(lookup::kMaxQueryLength));
     query_->setAutoFillBackground(true);
     clearQuery_ = new QToolButton;
     clearQuery_->setObjectName("clearQuery");
@@ -128,7 +128,7 @@ QWidget* BrowseWindow::BuildQueryRow() {
     region_ = new QComboBox;
     region_->setObjectName("region");
     region_->setAccessibleName(ToQString("Код и наименование субъекта РФ"_ansi));
-    for (const RegionEntry& entry : ParseRegionList(RegionListSource()))
+    for (const lookup::RegionEntry& entry : lookup::ParseRegionList(lookup::RegionListSource()))
         region_->addItem(ToQString(entry.text), int{entry.code});
     region_->setMinimumContentsLength(30);
     layout->addWidget(query_, 3);
@@ -158,7 +158,7 @@ QWidget* BrowseWindow::BuildLegalForms() {
 }
 
 QWidget* BrowseWindow::BuildList() {
-    list_ = new framework::FormatList;
+    list_ = new listcontrol::FormatList;
     list_->setObjectName("list");
     list_->setFormatText(kBrowseListFormat);
     list_->setRowSource(&rowSource_);
@@ -256,14 +256,14 @@ void BrowseWindow::SetHints() {
     };
     for (const auto& [widget, hint] : hints) {
         widget->setProperty("hint", ToQString(hint));
-        widget->setToolTip(ToQString(TooltipLines(hint)));
+        widget->setToolTip(ToQString(lookup::TooltipLines(hint)));
     }
 }
 
 void BrowseWindow::Connect() {
     connect(query_, &QLineEdit::returnPressed, this, [this] {
         TakeFields();
-        if (!platform::Trim(data_.query).empty()) PressQuery();
+        if (!base::Trim(data_.query).empty()) PressQuery();
     });
     connect(query_, &QLineEdit::editingFinished, this, [this] { UpdateQueryLook(QApplication::focusWidget()); });
     connect(clearQuery_, &QToolButton::clicked, this, &BrowseWindow::ClearQuery);
@@ -279,14 +279,14 @@ void BrowseWindow::Connect() {
     connect(settings_, &QPushButton::clicked, this, &BrowseWindow::PressSettings);
     connect(update_, &QPushButton::clicked, this, &BrowseWindow::PressUpdate);
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
-    connect(list_, &framework::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
-    connect(list_, &framework::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
+    connect(list_, &listcontrol::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
+    connect(list_, &listcontrol::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
     for (QTableView* view : {static_cast<QTableView*>(list_), list_->frozenView()})
         if (view) connect(view, &QTableView::doubleClicked, this, [this] { ListKey(QKeyCombination(Qt::Key_Return)); });
     // A right-button release on the header line opens the list settings, and so does the list's own
     // request for them (a double click on a column header).
-    connect(list_, &framework::FormatList::headerRightReleased, this, &BrowseWindow::PressSettings);
-    connect(list_, &framework::FormatList::setupRequested, this, &BrowseWindow::PressSettings);
+    connect(list_, &listcontrol::FormatList::headerRightReleased, this, &BrowseWindow::PressSettings);
+    connect(list_, &listcontrol::FormatList::setupRequested, this, &BrowseWindow::PressSettings);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         UpdateQueryLook(now);
         ShowHint(now);
@@ -310,17 +310,17 @@ void BrowseWindow::AddShortcuts() {
 // Every button first takes the current values of all fields from the screen.
 void BrowseWindow::TakeFields() {
     std::string query = FromQString(query_->text());
-    if (query.size() > kMaxQueryLength) query.resize(kMaxQueryLength);
+    if (query.size() > lookup::kMaxQueryLength) query.resize(lookup::kMaxQueryLength);
     data_.query = query;
     data_.region = static_cast<uint8_t>(region_->currentData().toInt());
-    data_.legalForm = legalForms_[1]->isChecked()   ? kLegalOnly
-                      : legalForms_[2]->isChecked() ? kIndividualOnly
-                                                    : kAllForms;
+    data_.legalForm = legalForms_[1]->isChecked()   ? lookup::kLegalOnly
+                      : legalForms_[2]->isChecked() ? lookup::kIndividualOnly
+                                                    : lookup::kAllForms;
 }
 
 void BrowseWindow::PressQuery() {
     TakeFields();
-    RunLookup(data_, *this, options_.urls);
+    lookup::RunLookup(data_, *this, options_.urls);
 }
 
 void BrowseWindow::PressClear() {
@@ -331,7 +331,7 @@ void BrowseWindow::PressClear() {
     status_->clear();
     data_.rows.clear();
     data_.rowCount = 0;
-    data_.currentRow = PartyRow{};
+    data_.currentRow = lookup::PartyRow{};
     Refresh();
     ShowAddressLine({});
     clearQuery_->setVisible(false);
@@ -342,7 +342,7 @@ void BrowseWindow::PressClear() {
 void BrowseWindow::PressCard() {
     TakeFields();
     if (data_.rows.empty() || !ReadCurrentRow()) return;
-    options_.actions.openCard(CopyToPartyRecord(data_.currentRow, data_.lastRegion));
+    options_.actions.openCard(lookup::CopyToPartyRecord(data_.currentRow, data_.lastRegion));
     FocusList();
 }
 
@@ -357,10 +357,10 @@ void BrowseWindow::PressExport() {
 void BrowseWindow::PressMap() {
     TakeFields();
     if (data_.rows.empty()) return;
-    const PartyRow& row = data_.currentRow;
+    const lookup::PartyRow& row = data_.currentRow;
     if (ReadCurrentRow() && online::HasLocation(row.QFLat.View(), row.QFLon.View())) {
         options_.actions.showMap(
-            MapArgumentsOf(row.QFName.View(), row.QFAddress.View(), row.QFLon.View(), row.QFLat.View()));
+            lookup::MapArgumentsOf(row.QFName.View(), row.QFAddress.View(), row.QFLon.View(), row.QFLat.View()));
     } else {
         framework::Message message;
         message.caption = "У нас проблема !"_ansi;
@@ -409,7 +409,7 @@ void BrowseWindow::LegalFormChosen() {
 bool BrowseWindow::ReadCurrentRow() {
     int row = list_->currentRowNumber();
     bool readable = row >= 1 && static_cast<size_t>(row) <= data_.rows.size();
-    data_.currentRow = readable ? data_.rows[static_cast<size_t>(row - 1)] : PartyRow{};
+    data_.currentRow = readable ? data_.rows[static_cast<size_t>(row - 1)] : lookup::PartyRow{};
     return readable;
 }
 
@@ -424,7 +424,7 @@ void BrowseWindow::ListKey(QKeyCombination key) {
 }
 
 void BrowseWindow::UpdateQueryLook(QWidget* focused) {
-    bool filled = !platform::Trim(FromQString(query_->text())).empty();
+    bool filled = !base::Trim(FromQString(query_->text())).empty();
     if (focused == query_) {
         SetQueryBackground(query_, kQueryFocused);
         return;
@@ -512,4 +512,4 @@ void Browse_EGRUL(BrowseOptions options) {
     loop.exec();
 }
 
-} // namespace kvilo::lookup
+} // namespace kvilo::browse

@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "framework/error_manager.h"
-#include "lookup/browse_actions.h"
-#include "lookup/party_lookup.h"
-#include "lookup/party_row_source.h"
+#include "core/framework/error_manager.h"
+#include "core/lookup/browse_actions.h"
+#include "core/lookup/party_lookup.h"
+#include "gui/browse/party_row_source.h"
 
 class QComboBox;
 class QFrame;
@@ -21,18 +21,18 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 class FormatList;
 }
 
-namespace kvilo::lookup {
+namespace kvilo::browse {
 
 struct BrowseOptions {
     int32_t buildDate = 0;
-    ServiceUrls urls;
+    lookup::ServiceUrls urls;
     std::string siteAddress; // opened by a click on the logo
     bool demo = false;       // the services are stand-ins: the window says it shows demo data
-    BrowseActions actions;
+    lookup::BrowseActions actions;
 };
 
 // The list's designed format text.
@@ -40,12 +40,12 @@ extern const char* const kBrowseListFormat;
 // The window's title.
 extern const char* const kBrowseTitle;
 
-class BrowseWindow : public QMainWindow, public LookupView {
+class BrowseWindow : public QMainWindow, public lookup::LookupView {
 public:
     explicit BrowseWindow(BrowseOptions options, QWidget* parent = nullptr);
     ~BrowseWindow() override;
 
-    const LookupData& data() const { return data_; }
+    const lookup::LookupData& data() const { return data_; }
     // Called once the window has closed.
     void setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
 
@@ -94,7 +94,7 @@ private:
 
     BrowseOptions options_;
     framework::ProcedureScope procedure_{"Browse_EGRUL"};
-    LookupData data_;
+    lookup::LookupData data_;
     PartyRowSource rowSource_{data_.rows};
     std::function<void()> closed_;
     bool opened_ = false;
@@ -103,7 +103,7 @@ private:
     QToolButton* clearQuery_ = nullptr;
     QComboBox* region_ = nullptr;
     std::array<QRadioButton*, 3> legalForms_{}; // " &ВСЕ", " &Юр/лица", " &Физ/лица"
-    framework::FormatList* list_ = nullptr;
+    listcontrol::FormatList* list_ = nullptr;
     QLineEdit* address_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* logo_ = nullptr;
@@ -124,4 +124,4 @@ private:
 // Runs the main window on the calling thread until it closes.
 void Browse_EGRUL(BrowseOptions options);
 
-} // namespace kvilo::lookup
+} // namespace kvilo::browse

@@ -1,13 +1,13 @@
-#include "lookup/party_row_source.h"
+#include "gui/browse/party_row_source.h"
 
-namespace kvilo::lookup {
+namespace kvilo::browse {
 
-platform::Variant PartyRowSource::field(int row, int field) const {
-    if (row < 0 || row >= rowCount()) return platform::Variant(std::string());
+base::Variant PartyRowSource::field(int row, int field) const {
+    if (row < 0 || row >= rowCount()) return base::Variant(std::string());
     return PartyRowField(rows_[static_cast<size_t>(row)], field);
 }
 
-platform::Variant PartyRowField(const PartyRow& row, int field) {
+base::Variant PartyRowField(const lookup::PartyRow& row, int field) {
     switch (field) {
     case 1:
         return row.QFName.View();
@@ -50,4 +50,4 @@ platform::Variant PartyRowField(const PartyRow& row, int field) {
     }
 }
 
-} // namespace kvilo::lookup
+} // namespace kvilo::browse

@@ -1,4 +1,4 @@
-#include "extract/extract_card_window.h"
+#include "gui/extract/extract_card_window.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,19 +8,19 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "extract/card_texts.h"
-#include "framework/error_manager.h"
-#include "framework/message_presenter.h"
-#include "framework/qt_text.h"
-#include "framework/window_placement_widget.h"
+#include "core/extract/card_texts.h"
+#include "core/framework/error_manager.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "gui/framework/window_placement_widget.h"
 #include "kvilo_resources.h"
-#include "online/location_map.h"
-#include "platform/cp1251.h"
+#include "core/online/location_map.h"
+#include "base/cp1251.h"
 
 namespace kvilo::extract {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using framework::ToQString;
 
 constexpr const char* kProcedure = "Form_EGRUL";

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string_view>
 
-#include "lookup/party_row.h"
+#include "core/lookup/party_row.h"
 
 class QFormLayout;
 class QLineEdit;

@@ -1,12 +1,12 @@
-#include "framework/error_manager_history_window.h"
+#include "gui/framework/error_manager_history_window.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "framework/qt_message_presenter.h"
-#include "framework/qt_text.h"
+#include "gui/framework/qt_message_presenter.h"
+#include "core/framework/qt_text.h"
 
 namespace kvilo::framework {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "framework/error_manager.h"
+#include "core/framework/error_manager.h"
 
 class QTableWidget;
 

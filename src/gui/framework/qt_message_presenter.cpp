@@ -1,4 +1,4 @@
-#include "framework/qt_message_presenter.h"
+#include "gui/framework/qt_message_presenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QThread>
 
-#include "framework/qt_text.h"
+#include "core/framework/qt_text.h"
 #include "platform/debug_output.h"
 
 namespace kvilo::framework {

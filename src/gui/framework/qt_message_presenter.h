@@ -2,7 +2,7 @@
 // The presenter that the application installs: a modal QMessageBox with the message's own buttons.
 #include <QString>
 
-#include "framework/message_presenter.h"
+#include "core/framework/message_presenter.h"
 
 namespace kvilo::framework {
 

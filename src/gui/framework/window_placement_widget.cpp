@@ -1,4 +1,4 @@
-#include "framework/window_placement_widget.h"
+#include "gui/framework/window_placement_widget.h"
 
 #include <QEvent>
 #include <QGuiApplication>

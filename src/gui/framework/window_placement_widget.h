@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/window_placement.h"
+#include "core/framework/window_placement.h"
 
 class QWidget;
 

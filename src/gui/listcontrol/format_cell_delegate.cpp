@@ -1,10 +1,10 @@
-#include "framework/list_control/format_cell_delegate.h"
+#include "gui/listcontrol/format_cell_delegate.h"
 
 #include <QPainter>
 
-#include "framework/list_control/format_table_model.h"
+#include "gui/listcontrol/format_table_model.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 namespace {
 
 QColor Either(const QVariant& value, const QColor& fallback) {
@@ -62,4 +62,4 @@ void FormatCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->restore();
 }
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

@@ -4,7 +4,7 @@
 // list's grid colour.
 #include <QStyledItemDelegate>
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 class FormatCellDelegate : public QStyledItemDelegate {
 public:
@@ -18,4 +18,4 @@ private:
     QColor grid_;
 };
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

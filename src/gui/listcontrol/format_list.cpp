@@ -1,17 +1,17 @@
-#include "framework/list_control/format_list.h"
+#include "gui/listcontrol/format_list.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "framework/list_control/format_cell_delegate.h"
-#include "framework/list_control/format_table_model.h"
-#include "framework/list_control/group_header_view.h"
-#include "framework/list_control/list_colours.h"
-#include "framework/qt_text.h"
+#include "gui/listcontrol/format_cell_delegate.h"
+#include "gui/listcontrol/format_table_model.h"
+#include "gui/listcontrol/group_header_view.h"
+#include "gui/listcontrol/list_colours.h"
+#include "core/framework/qt_text.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 namespace {
 
 // The common settings of the list and of its frozen part, so both look and behave the same.
@@ -185,7 +185,7 @@ int FormatList::pixelsToUnits(int pixels) const {
 }
 
 void FormatList::setListFont(std::string_view name, int pointSize, int charset) {
-    QFont font(ToQString(name));
+    QFont font(framework::ToQString(name));
     if (pointSize > 0) font.setPointSize(pointSize);
     setFont(font);
     charset_ = charset;
@@ -194,7 +194,7 @@ void FormatList::setListFont(std::string_view name, int pointSize, int charset) 
 }
 
 std::string FormatList::fontName() const {
-    return FromQString(font().family());
+    return framework::FromQString(font().family());
 }
 
 int FormatList::fontSize() const {
@@ -252,17 +252,17 @@ void FormatList::setWheelStep(int step) {
 }
 
 void FormatList::setTip(std::string_view tip) {
-    setToolTip(ToQString(tip));
+    setToolTip(framework::ToQString(tip));
 }
 
 std::string FormatList::tip() const {
-    return FromQString(toolTip());
+    return framework::FromQString(toolTip());
 }
 
 bool FormatList::setIconName(int index, std::string_view name) {
     if (index < 1 || index > kIconCount) return false;
     iconNames_[index - 1].assign(name);
-    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(ToQString(name));
+    icons_[index - 1] = name.empty() ? QIcon() : iconLoader_(framework::ToQString(name));
     viewport()->update();
     frozen_->viewport()->update();
     return true;
@@ -378,4 +378,4 @@ void FormatList::scrollTo(const QModelIndex& index, ScrollHint hint) {
     if (left < covered) sideways->setValue(sideways->value() - (covered - left));
 }
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "framework/list_control/row_source.h"
-#include "listformat/list_format.h"
+#include "gui/listcontrol/row_source.h"
+#include "core/listformat/list_format.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 class FormatTableModel;
 class FormatCellDelegate;
@@ -144,4 +144,4 @@ private:
     int clickedColumn_ = 0;
 };
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

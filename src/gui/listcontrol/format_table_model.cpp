@@ -1,10 +1,10 @@
-#include "framework/list_control/format_table_model.h"
+#include "gui/listcontrol/format_table_model.h"
 
-#include "framework/list_control/list_colours.h"
-#include "framework/qt_text.h"
-#include "platform/pictures.h"
+#include "gui/listcontrol/list_colours.h"
+#include "core/framework/qt_text.h"
+#include "base/pictures.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 using listformat::Column;
 using listformat::Item;
@@ -66,9 +66,9 @@ int FormatTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FormatTableModel::cellText(int row, const Column& column) const {
-    const platform::Variant value = source_->field(row, column.field);
-    if (column.picture.empty()) return ToQString(value.text());
-    return ToQString(platform::FormatPicture(value, column.picture));
+    const base::Variant value = source_->field(row, column.field);
+    if (column.picture.empty()) return framework::ToQString(value.text());
+    return framework::ToQString(base::FormatPicture(value, column.picture));
 }
 
 QColor FormatTableModel::colour(int row, const Column& column, const Item& item,
@@ -115,7 +115,7 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || !column) return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole:
-        return ToQString(column->header);
+        return framework::ToQString(column->header);
     case Qt::ForegroundRole:
         return ListColour(column->headerColour);
     case Qt::TextAlignmentRole:
@@ -127,4 +127,4 @@ QVariant FormatTableModel::headerData(int section, Qt::Orientation orientation, 
     }
 }
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

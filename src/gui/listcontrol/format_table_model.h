@@ -7,10 +7,10 @@
 #include <functional>
 #include <memory>
 
-#include "framework/list_control/row_source.h"
-#include "listformat/list_format.h"
+#include "gui/listcontrol/row_source.h"
+#include "core/listformat/list_format.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 class FormatTableModel : public QAbstractTableModel {
 public:
@@ -53,4 +53,4 @@ private:
 // Qt's alignment for a format justification (decimal columns are right-aligned).
 Qt::Alignment QtAlignment(listformat::Justify justify);
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

@@ -1,14 +1,14 @@
-#include "framework/list_control/group_header_view.h"
+#include "gui/listcontrol/group_header_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-#include "framework/list_control/format_table_model.h"
-#include "framework/list_control/list_colours.h"
-#include "framework/qt_text.h"
+#include "gui/listcontrol/format_table_model.h"
+#include "gui/listcontrol/list_colours.h"
+#include "core/framework/qt_text.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 GroupHeaderView::GroupHeaderView(std::shared_ptr<const listformat::ListFormat> format, QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent), format_(std::move(format)) {
@@ -45,7 +45,7 @@ GroupHeaderView::Cell GroupHeaderView::groupCell(int logical) const {
     const listformat::Item& item = *format_->itemOf(column);
     const listformat::Decoration& g = item.group;
     const listformat::Alignment a = g.hasHeaderAlignment ? g.headerAlignment : item.columns.front().alignment;
-    return {groupRect(logical), ToQString(g.header), ListColour(g.headerColour), QtAlignment(a.justify), a.indent};
+    return {groupRect(logical), framework::ToQString(g.header), ListColour(g.headerColour), QtAlignment(a.justify), a.indent};
 }
 
 void GroupHeaderView::paintSection(QPainter* painter, const QRect& rect, int logical) const {
@@ -91,4 +91,4 @@ void GroupHeaderView::mouseReleaseEvent(QMouseEvent* event) {
     emit rightButtonReleased(logical < 0 ? 0 : logical + 1);
 }
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

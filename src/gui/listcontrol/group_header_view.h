@@ -6,9 +6,9 @@
 #include <QHeaderView>
 #include <memory>
 
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 class GroupHeaderView : public QHeaderView {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     std::shared_ptr<const listformat::ListFormat> format_;
 };
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

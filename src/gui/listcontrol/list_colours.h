@@ -2,7 +2,7 @@
 // The list control's colours: the format's 0x00BBGGRR values (-1 = the list's own colour) and Qt's.
 #include <QColor>
 
-namespace kvilo::framework {
+namespace kvilo::listcontrol {
 
 // An invalid QColor for -1 ("the list's own colour").
 inline QColor ListColour(long bgr) {
@@ -11,4 +11,4 @@ inline QColor ListColour(long bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-} // namespace kvilo::framework
+} // namespace kvilo::listcontrol

@@ -1,13 +1,13 @@
 // The card's worked-out texts: tab caption, actuality line, date and count fields.
 #include <gtest/gtest.h>
 
-#include "extract/card_texts.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/extract/card_texts.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using namespace kvilo::extract;
-using kvilo::platform::DayNumber;
+using kvilo::base::DayNumber;
 
 TEST(TabCaption, FollowsTheLegalFormAndKeepsItsBlanks) {
     EXPECT_EQ(TabCaption("Ю"_ansi), " Юридическое лицо "_ansi);

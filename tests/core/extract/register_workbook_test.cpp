@@ -7,14 +7,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "extract/register_workbook.h"
-#include "framework/message_presenter.h"
+#include "core/extract/register_workbook.h"
+#include "core/framework/message_presenter.h"
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "workbook_reader.h"
 #include "written_workbook_test.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using namespace kvilo::extract;
 using namespace kvilo::xlsx::testing;
 using kvilo::framework::RecordingMessagePresenter;

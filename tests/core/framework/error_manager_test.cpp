@@ -1,5 +1,5 @@
 // The error manager: capture, dispatch by level, the halt, the log, the history and the procedure stack.
-#include "framework/error_manager.h"
+#include "core/framework/error_manager.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,13 +10,13 @@
 #include <cerrno>
 #include <thread>
 
-#include "framework/error_manager_runtime.h"
+#include "core/framework/error_manager_runtime.h"
 #include "platform/file.h"
 
 namespace kvilo::framework {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using ::testing::MatchesRegex;
 using namespace std::string_literals;
 

@@ -4,14 +4,14 @@
 #include <map>
 #include <set>
 
-#include "framework/error_manager_catalogue.h"
-#include "framework/error_manager_text.h"
-#include "platform/cp1251.h"
+#include "core/framework/error_manager_catalogue.h"
+#include "core/framework/error_manager_text.h"
+#include "base/cp1251.h"
 
 namespace kvilo::framework {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 TEST(ErrorCatalogue, HoldsFiftySixUniqueEntriesInStoredOrder) {
     auto catalogue = ErrorCatalogue();

@@ -1,5 +1,5 @@
 // The settings store over an INI file and over the native store, always in a temporary folder.
-#include "framework/settings_store.h"
+#include "core/framework/settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <thread>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::framework {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 class SettingsStoreTest : public ::testing::Test {
 protected:

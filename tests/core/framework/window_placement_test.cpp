@@ -1,5 +1,5 @@
 // Window placement records in the store and the work-area clamp, without any window.
-#include "framework/window_placement.h"
+#include "core/framework/window_placement.h"
 
 #include <gtest/gtest.h>
 

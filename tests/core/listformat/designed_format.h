@@ -3,11 +3,11 @@
 // language, shared by the model and the list control tests.
 #include <string>
 
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::testing {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 inline const std::string kDesignedFormat = "120L(2)|_FM~Полное наименование~@s255@"
                                            "[58L(2)|_M~ИНН~@s20@46L(2)|_M~КПП~@s20@70L(2)|_M~ОГРН~@s20@]|~Коды ФНС~L(2)"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "designed_format.h"
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
 namespace kvilo::listformat {
 namespace {

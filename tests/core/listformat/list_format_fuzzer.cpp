@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using kvilo::listformat::ListFormat;

@@ -1,5 +1,5 @@
 // The list-format model over the main list's designed format and over small hand-made texts.
-#include "listformat/list_format.h"
+#include "core/listformat/list_format.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace kvilo::listformat {
 namespace {
 
 using kvilo::testing::kDesignedFormat;
-using namespace platform::literals;
+using namespace base::literals;
 
 struct ExpectedColumn {
     const char* group;

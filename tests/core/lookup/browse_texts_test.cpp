@@ -1,15 +1,15 @@
-#include "lookup/browse_texts.h"
+#include "core/lookup/browse_texts.h"
 
 #include <gtest/gtest.h>
 
-#include "online/location_map.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/online/location_map.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 TEST(RegionList, HoldsEightySevenEntriesFromAllRegionsToOtherTerritories) {
     std::vector<RegionEntry> regions = ParseRegionList(RegionListSource());
@@ -42,8 +42,8 @@ TEST(RegionList, ADamagedValueEndsTheListThere) {
 }
 
 TEST(VersionText, ShowsTheBuildDateAsDayMonthYear) {
-    EXPECT_EQ(VersionText(platform::DayNumber(2024, 3, 16)), "Версия Kvilo от 16.03.2024 г."_ansi);
-    EXPECT_EQ(VersionText(platform::DayNumber(2025, 11, 5)), "Версия Kvilo от 05.11.2025 г."_ansi);
+    EXPECT_EQ(VersionText(base::DayNumber(2024, 3, 16)), "Версия Kvilo от 16.03.2024 г."_ansi);
+    EXPECT_EQ(VersionText(base::DayNumber(2025, 11, 5)), "Версия Kvilo от 05.11.2025 г."_ansi);
 }
 
 TEST(MapArguments, CaptionIsOneInTenThenNameAndAddressInTwoHundred) {

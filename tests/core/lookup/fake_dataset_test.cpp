@@ -6,12 +6,12 @@
 #include <string>
 
 #include "party_dataset.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
 namespace kvilo::fake {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 const PartyIndex& Dataset() {
     static const PartyIndex index = [] {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "party_index.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "suggest_request.h"
 #include "suggest_route.h"
 #include "version_route.h"
@@ -10,7 +10,7 @@
 namespace kvilo::fake {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 RouteRequest ProgramRequest(const std::string& body) {
     return {"POST",

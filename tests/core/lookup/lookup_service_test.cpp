@@ -4,21 +4,21 @@
 
 #include <string>
 
-#include "framework/message_presenter.h"
-#include "lookup/access_token.h"
-#include "lookup/lookup_request.h"
-#include "lookup/party_lookup.h"
-#include "lookup/russian_collation.h"
+#include "core/framework/message_presenter.h"
+#include "core/lookup/access_token.h"
+#include "core/lookup/lookup_request.h"
+#include "core/lookup/party_lookup.h"
+#include "core/lookup/russian_collation.h"
 #include "lookup_services_test.h"
-#include "platform/code_page.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/code_page.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "platform/debug_output.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using testing::LookupControl;
 using testing::RecordingView;
 
@@ -32,7 +32,7 @@ protected:
 
     // One lookup as the window runs it.
     void Lookup(const std::string& utf8Query, uint8_t legalForm = kAllForms, uint8_t region = 0) {
-        data_.query = platform::Utf8ToAnsi(utf8Query);
+        data_.query = base::Utf8ToAnsi(utf8Query);
         data_.legalForm = legalForm;
         data_.region = region;
         EXPECT_FALSE(RunLookup(data_, view_, urls_));
@@ -144,7 +144,7 @@ TEST_F(LookupServiceTest, TheActualityDateIsAskedForOnceAndKept) {
     Lookup("ладога");
     Lookup("несуществующее");
     EXPECT_EQ(server_->Requests("/api/v2/version").size(), 1u);
-    EXPECT_EQ(data_.actualityDate, platform::DayNumber(2024, 6, 1));
+    EXPECT_EQ(data_.actualityDate, base::DayNumber(2024, 6, 1));
     EXPECT_TRUE(data_.statusLine.starts_with("Нет данных"_ansi));
     Lookup("ладога");
     EXPECT_TRUE(data_.statusLine.starts_with("Актуальность: 01.06.2024 г., "_ansi));
@@ -174,7 +174,7 @@ TEST_F(LookupServiceTest, HeadOfficeAndBranchesWithTheirDates) {
     EXPECT_EQ(head.QFName.View(), "АО КБ \"СЕВЕРНАЯ ПРИСТАНЬ\""_ansi);
     EXPECT_EQ(head.QFBType.View(), "головной"_ansi);
     EXPECT_EQ(head.QFBCount, 3);
-    EXPECT_EQ(head.QFRegDate, platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(head.QFRegDate, base::DayNumber(2002, 8, 16));
     EXPECT_EQ(head.QFLiqDate, 0);
     EXPECT_FALSE(head.QFDir.Empty());
     for (size_t i = 1; i < 4; ++i) {
@@ -294,7 +294,7 @@ TEST_F(LookupServiceTest, AFailedLookupStillAsksForTheActualityDate) {
     ASSERT_TRUE(LookupControl(*server_, "suggest=500"));
     Lookup("заря");
     EXPECT_EQ(server_->Requests("/api/v2/version").size(), 1u);
-    EXPECT_EQ(data_.actualityDate, platform::DayNumber(2024, 6, 1));
+    EXPECT_EQ(data_.actualityDate, base::DayNumber(2024, 6, 1));
     EXPECT_EQ(data_.statusLine, "Нет данных по запросу"_ansi);
 }
 
@@ -341,7 +341,7 @@ TEST_F(LookupServiceTest, AnAnswerOfSeveralMegabytes) {
     Lookup("заря");
     EXPECT_EQ(data_.rows.size(), 40u);
     EXPECT_EQ(data_.rows[0].QFName.View().size(), 255u);
-    EXPECT_EQ(data_.rows[0].QFRegDate, platform::DayNumber(2002, 8, 16));
+    EXPECT_EQ(data_.rows[0].QFRegDate, base::DayNumber(2002, 8, 16));
     EXPECT_EQ(data_.statusLine, "Актуальность: 01.06.2024 г., Найдено: 40"_ansi);
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fake_services.h"
-#include "lookup/lookup_view.h"
-#include "lookup/service_urls.h"
+#include "core/lookup/lookup_view.h"
+#include "core/lookup/service_urls.h"
 
 namespace kvilo::lookup::testing {
 

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "lookup/access_token.h"
-#include "lookup/lookup_request.h"
-#include "lookup/service_error.h"
-#include "lookup/status_line.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/lookup/access_token.h"
+#include "core/lookup/lookup_request.h"
+#include "core/lookup/service_error.h"
+#include "core/lookup/status_line.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 const std::string kPlaceholder = "*** ВАШ КЛЮЧ ДОСТУПА В СЕРВИС ***"_ansi;
 
@@ -106,7 +106,7 @@ TEST(StatusLine, Counts) {
 }
 
 TEST(StatusLine, ActualityPrefixUnlessNothingWasFound) {
-    int32_t date = platform::DayNumber(2024, 6, 1);
+    int32_t date = base::DayNumber(2024, 6, 1);
     EXPECT_EQ(ShowCounters(date, 7), "Актуальность: 01.06.2024 г., Найдено: 7"_ansi);
     EXPECT_EQ(ShowCounters(date, 20), "Актуальность: 01.06.2024 г., Показано: 20 (Уточните запрос !)"_ansi);
     EXPECT_EQ(ShowCounters(date, 0), "Нет данных по запросу"_ansi);

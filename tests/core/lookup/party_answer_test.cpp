@@ -6,14 +6,14 @@
 #include <sstream>
 #include <string>
 
-#include "lookup/party_answer.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/lookup/party_answer.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 std::string ReadFixture(const std::string& name) {
     std::ifstream file(std::string(KVILO_SHARED_FIXTURES) + "/" + name, std::ios::binary);
@@ -40,8 +40,8 @@ TEST(PartyAnswer, SampleBankRow) {
     EXPECT_EQ(bank.QFOgrn.View(), "1027700132195");
     EXPECT_EQ(bank.QFLiZo.View(), "Ю"_ansi);
     EXPECT_EQ(bank.QFAddress.View(), "117312, г Москва, Академический р-н, ул Вавилова, д 19"_ansi);
-    EXPECT_EQ(bank.QFActDate, platform::DayNumber(2025, 1, 20));
-    EXPECT_EQ(bank.QFRegDate, platform::DayNumber(1991, 6, 20));
+    EXPECT_EQ(bank.QFActDate, base::DayNumber(2025, 1, 20));
+    EXPECT_EQ(bank.QFRegDate, base::DayNumber(1991, 6, 20));
     EXPECT_EQ(bank.QFLiqDate, 0);
     EXPECT_EQ(bank.QFStatus.View(), "действующая"_ansi);
     // The answer's "name" object follows "management": it must not blank the manager's name.
@@ -67,8 +67,8 @@ TEST(PartyAnswer, SampleLiquidatedCompanyAndSoleTrader) {
     EXPECT_TRUE(trader.QFOkpo.Empty()); // null
     const PartyRow& closed = rows[1];
     EXPECT_EQ(closed.QFStatus.View(), "ликвидирована"_ansi);
-    EXPECT_EQ(closed.QFLiqDate, platform::DayNumber(2021, 11, 2));
-    EXPECT_EQ(closed.QFRegDate, platform::DayNumber(2012, 3, 15));
+    EXPECT_EQ(closed.QFLiqDate, base::DayNumber(2021, 11, 2));
+    EXPECT_EQ(closed.QFRegDate, base::DayNumber(2012, 3, 15));
 }
 
 TEST(PartyAnswer, EmptyAndMissingSuggestions) {
@@ -113,7 +113,7 @@ TEST(PartyAnswerBadInput, WrongMemberTypes) {
     EXPECT_TRUE(row.QFDir.Empty());
     EXPECT_EQ(row.QFStatus.View(), "???");
     EXPECT_EQ(row.QFRegDate, 0);                               // an object gives an empty value
-    EXPECT_EQ(row.QFActDate, platform::DayNumber(1970, 1, 1)); // text that is no number
+    EXPECT_EQ(row.QFActDate, base::DayNumber(1970, 1, 1)); // text that is no number
     EXPECT_EQ(row.QFLiqDate, 0);                               // the text "null"
     EXPECT_TRUE(row.QFAddress.Empty());
     EXPECT_EQ(row.QFLat.View(), "55.75");

@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "lookup/party_mapping.h"
-#include "lookup/party_row.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/lookup/party_mapping.h"
+#include "core/lookup/party_row.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 SuggestionItem BankItem() {
     SuggestionItem item;
@@ -37,30 +37,30 @@ SuggestionItem BankItem() {
 }
 
 TEST(PartyMappingDates, MillisecondTimestampsBecomeDays) {
-    EXPECT_EQ(DayFromMillisText("1029456000000"), platform::DayNumber(2002, 8, 16));
-    EXPECT_EQ(DayFromMillisText("  1737331200000 "), platform::DayNumber(2025, 1, 20));
-    EXPECT_EQ(DayFromMillisText("0"), platform::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("1029456000000"), base::DayNumber(2002, 8, 16));
+    EXPECT_EQ(DayFromMillisText("  1737331200000 "), base::DayNumber(2025, 1, 20));
+    EXPECT_EQ(DayFromMillisText("0"), base::DayNumber(1970, 1, 1));
     // not whole days: the day it falls on
-    EXPECT_EQ(DayFromMillisText("1029499200000"), platform::DayNumber(2002, 8, 16));
-    EXPECT_EQ(DayFromMillisText("-86400000"), platform::DayNumber(1969, 12, 31));
+    EXPECT_EQ(DayFromMillisText("1029499200000"), base::DayNumber(2002, 8, 16));
+    EXPECT_EQ(DayFromMillisText("-86400000"), base::DayNumber(1969, 12, 31));
 }
 
 TEST(PartyMappingDates, EmptyAndNullAreNoDate) {
-    EXPECT_EQ(DayFromMillisText(""), platform::kNoDate);
-    EXPECT_EQ(DayFromMillisText("    "), platform::kNoDate);
-    EXPECT_EQ(DayFromMillisText("null"), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText(""), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("    "), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("null"), base::kNoDate);
 }
 
 TEST(PartyMappingDates, TextThatIsNoNumberIsTheEpoch) {
-    EXPECT_EQ(DayFromMillisText("yesterday"), platform::DayNumber(1970, 1, 1));
-    EXPECT_EQ(DayFromMillisText("NULL"), platform::DayNumber(1970, 1, 1));
-    EXPECT_EQ(DayFromMillisText("12ab"), platform::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("yesterday"), base::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("NULL"), base::DayNumber(1970, 1, 1));
+    EXPECT_EQ(DayFromMillisText("12ab"), base::DayNumber(1970, 1, 1));
 }
 
 TEST(PartyMappingDates, AbsurdTimestampsGiveNoDateInsteadOfOverflowing) {
-    EXPECT_EQ(DayFromMillisText("99999999999999999999"), platform::kNoDate);
-    EXPECT_EQ(DayFromMillisText("1e300"), platform::kNoDate);
-    EXPECT_EQ(DayFromMillisText("-1e300"), platform::kNoDate);
+    EXPECT_EQ(DayFromMillisText("99999999999999999999"), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("1e300"), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("-1e300"), base::kNoDate);
 }
 
 TEST(PartyMappingWords, StatusBranchTypeAndLegalForm) {
@@ -89,9 +89,9 @@ TEST(PartyMappingRow, EveryFieldOfAFullItem) {
     EXPECT_EQ(row.QFOgrn.View(), "1027700132195");
     EXPECT_EQ(row.QFLiZo.View(), "Ю"_ansi);
     EXPECT_EQ(row.QFAddress.View(), "117312, г Москва"_ansi);
-    EXPECT_EQ(row.QFActDate, platform::DayNumber(2025, 1, 20));
-    EXPECT_EQ(row.QFRegDate, platform::DayNumber(2002, 8, 16));
-    EXPECT_EQ(row.QFLiqDate, platform::kNoDate);
+    EXPECT_EQ(row.QFActDate, base::DayNumber(2025, 1, 20));
+    EXPECT_EQ(row.QFRegDate, base::DayNumber(2002, 8, 16));
+    EXPECT_EQ(row.QFLiqDate, base::kNoDate);
     EXPECT_EQ(row.QFStatus.View(), "действующая"_ansi);
     EXPECT_EQ(row.QFDir.View(), "Петров Пётр Петрович"_ansi);
     EXPECT_EQ(row.QFDol.View(), "ПРЕЗИДЕНТ"_ansi);

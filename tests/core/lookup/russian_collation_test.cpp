@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "lookup/russian_collation.h"
-#include "platform/cp1251.h"
+#include "core/lookup/russian_collation.h"
+#include "base/cp1251.h"
 
 namespace kvilo::lookup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 PartyRows Rows(const std::vector<std::string>& names) {
     PartyRows rows;

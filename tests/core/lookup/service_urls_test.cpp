@@ -1,7 +1,7 @@
 // The services' addresses: the real hosts unless SUGGESTURL / VERSIONURL name others.
 #include <gtest/gtest.h>
 
-#include "lookup/service_urls.h"
+#include "core/lookup/service_urls.h"
 #include "platform/command_line.h"
 
 namespace kvilo::lookup {

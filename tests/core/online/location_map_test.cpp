@@ -2,11 +2,11 @@
 // window is not built.
 #include <gtest/gtest.h>
 
-#include "framework/message_presenter.h"
-#include "online/location_map.h"
-#include "platform/cp1251.h"
+#include "core/framework/message_presenter.h"
+#include "core/online/location_map.h"
+#include "base/cp1251.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using namespace kvilo::online;
 
 TEST(HasLocation, NeedsBothCoordinates) {

@@ -1,15 +1,15 @@
-#include "app/screen_keyboard.h"
+#include "core/shell/screen_keyboard.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "framework/message_presenter.h"
+#include "core/framework/message_presenter.h"
 #include "platform/special_folders.h"
 #include "recording_launcher.h"
 #include "temp_dir.h"
 
-using namespace kvilo::app;
+using namespace kvilo::shell;
 using kvilo::framework::RecordingMessagePresenter;
 using kvilo::testing::RecordingLauncher;
 using kvilo::testing::TempDir;

@@ -1,18 +1,18 @@
-#include "app/settings_file.h"
+#include "core/shell/settings_file.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "framework/message_presenter.h"
+#include "core/framework/message_presenter.h"
 #include "platform/command_line.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/special_folders.h"
 #include "temp_dir.h"
 
-using namespace kvilo::app;
+using namespace kvilo::shell;
 using namespace kvilo::platform;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::framework::MessageIcon;
 using kvilo::framework::RecordingMessagePresenter;
 using kvilo::testing::ScopedEnv;

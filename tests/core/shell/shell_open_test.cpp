@@ -1,11 +1,11 @@
-#include "app/shell_open.h"
+#include "core/shell/shell_open.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/special_folders.h"
 #include "recording_launcher.h"
 
-using namespace kvilo::app;
+using namespace kvilo::shell;
 using kvilo::testing::RecordingLauncher;
 
 TEST(ShellOpen, TrimsBothTextsAndOpensInTheWorkingFolder) {

@@ -1,4 +1,4 @@
-#include "app/system_folders.h"
+#include "core/shell/system_folders.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 #include "platform/special_folders.h"
 #include "temp_dir.h"
 
-using namespace kvilo::app;
+using namespace kvilo::shell;
 using namespace kvilo::platform;
 using kvilo::testing::ScopedEnv;
 using kvilo::testing::TempDir;

@@ -1,4 +1,4 @@
-#include "app/companion_check.h"
+#include "core/startup/companion_check.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <fstream>
 
 #include "installation_fixture.h"
-#include "platform/cp1251.h"
+#include "base/cp1251.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using framework::RecordingMessagePresenter;
 
 constexpr uint32_t kBuild4711 = 0x00011267; // low 16 bits 4711, upper bits set
@@ -138,4 +138,4 @@ TEST(BuildHex, KeepsTheLastFourOfEightUpperCaseDigits) {
 }
 
 } // namespace
-} // namespace kvilo::app
+} // namespace kvilo::startup

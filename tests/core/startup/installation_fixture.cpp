@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 const char* const kBuiltLibraries[] = {KVILO_KEYED_DRIVER_FILE, KVILO_TEXT_DRIVER_FILE, KVILO_RAW_DRIVER_FILE,
@@ -63,4 +63,4 @@ std::vector<std::string> InstallationFixture::SystemLibraries() {
     return {SystemLibraryPath(0), SystemLibraryPath(1), SystemLibraryPath(2)};
 }
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

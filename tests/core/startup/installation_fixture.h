@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/build_info.h"
-#include "app/startup.h"
+#include "core/startup/build_info.h"
+#include "core/startup/startup.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 
 class InstallationFixture : public InstallationProbe {
 public:
@@ -37,4 +37,4 @@ private:
     std::vector<std::string> ownLibraries_;
 };
 
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,8 +1,8 @@
-#include "app/split_path.h"
+#include "core/startup/split_path.h"
 
 #include <gtest/gtest.h>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 TEST(SplitPath, SplitsAWindowsStylePathIntoItsFourParts) {
@@ -37,4 +37,4 @@ TEST(SplitPath, BlanksAroundThePathAreIgnored) {
 }
 
 } // namespace
-} // namespace kvilo::app
+} // namespace kvilo::startup

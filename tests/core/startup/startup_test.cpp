@@ -1,20 +1,20 @@
-#include "app/startup.h"
+#include "core/startup/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/build_info.h"
-#include "framework/message_presenter.h"
+#include "core/startup/build_info.h"
+#include "core/framework/message_presenter.h"
 #include "installation_fixture.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 using framework::RecordingMessagePresenter;
 
 // Records which services start-up called, in order.
@@ -60,7 +60,7 @@ TEST_F(StartupTest, AWholeInstallationRunsTheMainWindowWithTheBuildDate) {
     std::vector<std::string> expected = kSetUp;
     expected.insert(expected.end(), {"error texts", "settings file", "main window", "save formats", "close store"});
     EXPECT_EQ(services.calls, expected);
-    EXPECT_EQ(services.shownBuildDate, platform::DayNumber(2024, 3, 16));
+    EXPECT_EQ(services.shownBuildDate, base::DayNumber(2024, 3, 16));
     EXPECT_EQ(SettingsFilePath(), "/data/Tarvelo/Egrul/lf.dat");
     EXPECT_EQ(installation.coreFolderSeen, installation.Folder().string() + "/");
     EXPECT_TRUE(messages.messages.empty());
@@ -158,4 +158,4 @@ TEST_F(StartupTest, AMissingDataFolderShowsMessageTwoAndResolvesNoSettingsFile) 
 }
 
 } // namespace
-} // namespace kvilo::app
+} // namespace kvilo::startup

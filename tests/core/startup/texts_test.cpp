@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/locale_texts.h"
-#include "app/storage_error_texts.h"
-#include "platform/cp1251.h"
+#include "core/startup/locale_texts.h"
+#include "core/startup/storage_error_texts.h"
+#include "base/cp1251.h"
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 TEST(StorageErrorTexts, TheTableHoldsFortyCodesInAscendingOrder) {
     auto texts = StorageErrorTexts();
@@ -32,4 +32,4 @@ TEST(LocaleTexts, InstallsMonthNamesAndButtonCaptionsInOrder) {
 }
 
 } // namespace
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -1,11 +1,11 @@
-#include "app/version_reader.h"
+#include "core/startup/version_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-namespace kvilo::app {
+namespace kvilo::startup {
 namespace {
 
 TEST(VersionReader, ReadsTheBlockOfALibraryOfThisBuild) {
@@ -61,4 +61,4 @@ TEST(VersionReader, ARootBlockNeedsTheKeyAndAWholeValue) {
 }
 
 } // namespace
-} // namespace kvilo::app
+} // namespace kvilo::startup

@@ -17,18 +17,18 @@
 #include <memory>
 
 #include "fake_services.h"
-#include "framework/error_manager.h"
-#include "framework/list_control/format_list.h"
-#include "framework/message_presenter.h"
-#include "framework/qt_text.h"
-#include "framework/settings_store.h"
-#include "lookup/browse_window.h"
-#include "platform/code_page.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "core/framework/error_manager.h"
+#include "gui/listcontrol/format_list.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "core/framework/settings_store.h"
+#include "gui/browse/browse_window.h"
+#include "base/code_page.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 using namespace kvilo;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::framework::ToQString;
 
 namespace {
@@ -101,14 +101,14 @@ private slots:
     void aPlacementOutsideTheScreenComesBackIntoIt();
 
 private:
-    std::unique_ptr<lookup::BrowseWindow> OpenWindow(bool demo = false);
+    std::unique_ptr<browse::BrowseWindow> OpenWindow(bool demo = false);
     void Type(const char* ansi);
     void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Click(const char* button);
     size_t SuggestRequests() const { return server_.Requests("/suggestions").size(); }
     std::string LastSuggestBody() const { return server_.Requests("/suggestions").back().body; }
     QString Status() const { return window_->findChild<QLabel*>("status")->text(); }
-    framework::FormatList* List() const { return window_->findChild<framework::FormatList*>("list"); }
+    listcontrol::FormatList* List() const { return window_->findChild<listcontrol::FormatList*>("list"); }
     QString ListCell(int row, int column) const {
         return List()->model()->index(row, column).data(Qt::DisplayRole).toString();
     }
@@ -118,7 +118,7 @@ private:
     std::unique_ptr<framework::SettingsStore> store_;
     std::unique_ptr<framework::RecordingMessagePresenter> messages_;
     ActionLog log_;
-    std::unique_ptr<lookup::BrowseWindow> window_;
+    std::unique_ptr<browse::BrowseWindow> window_;
 };
 
 void BrowseWindowTest::initTestCase() {
@@ -143,15 +143,15 @@ void BrowseWindowTest::cleanup() {
     QFile::remove(folder_.path() + "/placement.ini");
 }
 
-std::unique_ptr<lookup::BrowseWindow> BrowseWindowTest::OpenWindow(bool demo) {
-    lookup::BrowseOptions options;
+std::unique_ptr<browse::BrowseWindow> BrowseWindowTest::OpenWindow(bool demo) {
+    browse::BrowseOptions options;
     options.demo = demo;
-    options.buildDate = platform::DayNumber(2024, 3, 16);
+    options.buildDate = base::DayNumber(2024, 3, 16);
     options.urls.suggestBase = server_.HttpUrl("");
     options.urls.versionBase = server_.HttpUrl("");
     options.siteAddress = "http://127.0.0.1:1/";
     options.actions = RecordingActions(log_);
-    auto window = std::make_unique<lookup::BrowseWindow>(std::move(options));
+    auto window = std::make_unique<browse::BrowseWindow>(std::move(options));
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
@@ -234,7 +234,7 @@ void BrowseWindowTest::enterInTheQueryRunsTheLookup() {
     Type("ЛАДОГА"_ansi);
     PressKey(Qt::Key_Return);
     QCOMPARE(SuggestRequests(), size_t{1});
-    QVERIFY(LastSuggestBody().find("<query>" + platform::AnsiToUtf8("ЛАДОГА"_ansi) + "</query>") != std::string::npos);
+    QVERIFY(LastSuggestBody().find("<query>" + base::AnsiToUtf8("ЛАДОГА"_ansi) + "</query>") != std::string::npos);
     QVERIFY(List()->model()->rowCount() > 0);
 }
 

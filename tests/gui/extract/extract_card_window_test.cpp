@@ -7,15 +7,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "extract/extract_card_window.h"
-#include "framework/error_manager.h"
-#include "framework/message_presenter.h"
-#include "framework/qt_text.h"
-#include "framework/settings_store.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "gui/extract/extract_card_window.h"
+#include "core/framework/error_manager.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "core/framework/settings_store.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 using kvilo::extract::ExtractCard;
 using kvilo::framework::RecordingMessagePresenter;
 using kvilo::framework::ToQString;
@@ -31,8 +31,8 @@ PartyRecord Company() {
     record.DaOgrn = "1027700132195";
     record.DaLiZo = "Ю"_ansi;
     record.DaAddress = "г Москва, ул Вавилова, д 19"_ansi;
-    record.DaActDate = kvilo::platform::DayNumber(2024, 6, 1);
-    record.DaRegDate = kvilo::platform::DayNumber(2002, 8, 16);
+    record.DaActDate = kvilo::base::DayNumber(2024, 6, 1);
+    record.DaRegDate = kvilo::base::DayNumber(2002, 8, 16);
     record.DaStatus = "действующая"_ansi;
     record.DaDir = "Иванов Иван Иванович"_ansi;
     record.DaDol = "Президент"_ansi;

@@ -1,14 +1,14 @@
 // The "Errors History" window lists what the manager kept.
-#include "framework/error_manager_history_window.h"
+#include "gui/framework/error_manager_history_window.h"
 
 #include <QTableWidget>
 #include <QtTest>
 
-#include "framework/qt_text.h"
+#include "core/framework/qt_text.h"
 
 namespace kvilo::framework {
 
-using namespace platform::literals;
+using namespace base::literals;
 
 class ErrorHistoryWindowTest : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "framework/qt_message_presenter.h"
+#include "gui/framework/qt_message_presenter.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <thread>
 
-#include "framework/qt_text.h"
-#include "platform/cp1251.h"
+#include "core/framework/qt_text.h"
+#include "base/cp1251.h"
 
 using namespace kvilo::framework;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 namespace {
 

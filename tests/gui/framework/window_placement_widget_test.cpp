@@ -1,5 +1,5 @@
 // Saving and restoring real widgets' placements under the offscreen platform.
-#include "framework/window_placement_widget.h"
+#include "gui/framework/window_placement_widget.h"
 
 #include <QDialog>
 #include <QDir>

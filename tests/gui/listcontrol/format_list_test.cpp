@@ -8,16 +8,16 @@
 #include <QWheelEvent>
 
 #include "designed_format.h"
-#include "framework/list_control/format_list.h"
-#include "framework/list_control/format_table_model.h"
-#include "framework/list_control/group_header_view.h"
+#include "gui/listcontrol/format_list.h"
+#include "gui/listcontrol/format_table_model.h"
+#include "gui/listcontrol/group_header_view.h"
 #include "party_rows.h"
 
-using kvilo::framework::FormatList;
-using kvilo::framework::FormatTableModel;
+using kvilo::listcontrol::FormatList;
+using kvilo::listcontrol::FormatTableModel;
 using kvilo::listformat::ListFormat;
 using kvilo::testing::kDesignedFormat;
-using namespace kvilo::platform::literals;
+using namespace kvilo::base::literals;
 
 namespace {
 

@@ -4,16 +4,16 @@
 // longitude), and a longer plain list for scrolling.
 #include <vector>
 
-#include "framework/list_control/row_source.h"
-#include "platform/cp1251.h"
-#include "platform/dates.h"
+#include "gui/listcontrol/row_source.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 
 namespace kvilo::testing {
 
-using namespace platform::literals;
-using platform::Variant;
+using namespace base::literals;
+using base::Variant;
 
-class TableRows : public framework::RowSource {
+class TableRows : public listcontrol::RowSource {
 public:
     explicit TableRows(std::vector<std::vector<Variant>> rows) : rows_(std::move(rows)) {}
     int rowCount() const override { return static_cast<int>(rows_.size()); }
@@ -36,7 +36,7 @@ private:
 };
 
 inline TableRows PartyRows() {
-    using platform::DayNumber;
+    using base::DayNumber;
     return TableRows({
         {"ООО \"РОМАШКА\""_ansi, "7701234567", "770101001", "1027700000001", "Ю"_ansi,
          "г. Москва, ул. Тверская, д. 1"_ansi, DayNumber(2024, 6, 1), DayNumber(2002, 8, 15), 0, "ДЕЙСТВУЮЩАЯ"_ansi,

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "json/json_node.h"
 #include "json/json_parser.h"
 
@@ -55,7 +55,7 @@ bool ToEntry(std::string_view raw, PartyEntry& entry) {
                       {"data", "management", "name"}})
         search += Text(item, path) + " ";
     entry.raw = std::string(raw);
-    entry.searchText = platform::UpperText(search);
+    entry.searchText = base::UpperText(search);
     entry.type = Text(item, {"data", "type"});
     entry.regionCode = Text(item, {"data", "address", "data", "region_kladr_id"});
     return true;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 namespace kvilo::fake {
 
@@ -32,7 +32,7 @@ bool InRegion(const PartyEntry& entry, const std::vector<std::string>& kladrIds)
 
 std::vector<const PartyEntry*> PartyIndex::Find(const SuggestRequest& request) const {
     std::vector<const PartyEntry*> hits;
-    std::vector<std::string> words = Words(platform::UpperText(platform::Utf8ToAnsi(request.query)));
+    std::vector<std::string> words = Words(base::UpperText(base::Utf8ToAnsi(request.query)));
     if (words.empty()) return hits;
     for (const PartyEntry& entry : entries_) {
         if (static_cast<int>(hits.size()) >= request.count) break;
