@@ -7,9 +7,9 @@
 #include <QTest>
 #include <chrono>
 
-#include "core/startup/installation_probe.h"
 #include "app/program_services.h"
 #include "core/framework/message_presenter.h"
+#include "core/startup/installation_probe.h"
 #include "gui/browse/browse_window.h"
 
 namespace {

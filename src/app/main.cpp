@@ -1,9 +1,9 @@
 // Kvilo: looks up Russian companies and sole traders in the state registers.
 #include <QApplication>
 
-#include "core/startup/installation_probe.h"
 #include "app/program_services.h"
 #include "core/shell/shell_open.h"
+#include "core/startup/installation_probe.h"
 #include "platform/command_line.h"
 
 int main(int argc, char* argv[]) {

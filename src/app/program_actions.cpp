@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <memory>
 
-#include "core/shell/screen_keyboard.h"
-#include "core/shell/shell_open.h"
-#include "gui/extract/extract_card_window.h"
+#include "base/cp1251.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
 #include "core/online/location_map.h"
+#include "core/shell/screen_keyboard.h"
+#include "core/shell/shell_open.h"
+#include "gui/extract/extract_card_window.h"
 #include "platform/command_line.h"
-#include "base/cp1251.h"
 
 namespace kvilo::app {
 

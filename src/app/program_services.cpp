@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QFont>
 
-#include "core/listformat/list_format_lifecycle.h"
-#include "core/startup/locale_texts.h"
 #include "app/program_actions.h"
-#include "core/shell/settings_file.h"
-#include "core/startup/storage_error_texts.h"
 #include "core/framework/error_manager_runtime.h"
+#include "core/listformat/list_format_lifecycle.h"
+#include "core/shell/settings_file.h"
+#include "core/startup/locale_texts.h"
+#include "core/startup/storage_error_texts.h"
 
 namespace kvilo::app {
 

@@ -2,10 +2,10 @@
 // The services the real program sets up, runs and closes around its main window.
 #include <memory>
 
-#include "core/startup/startup.h"
 #include "core/framework/error_manager.h"
-#include "gui/framework/qt_message_presenter.h"
 #include "core/framework/settings_store.h"
+#include "core/startup/startup.h"
+#include "gui/framework/qt_message_presenter.h"
 
 namespace kvilo::app {
 

@@ -7,14 +7,14 @@
 
 namespace kvilo::base {
 
-inline constexpr int kCodePageAnsi = 0;     // the system ANSI code page: 1251
+inline constexpr int kCodePageAnsi = 0; // the system ANSI code page: 1251
 inline constexpr int kCodePage1251 = 1251;
 inline constexpr int kCodePageUtf8 = 65001;
-inline constexpr int kCodePageUtf16 = -1;   // text held as UTF-16 little-endian code units
+inline constexpr int kCodePageUtf16 = -1; // text held as UTF-16 little-endian code units
 
 // Error codes reported by the conversions (as GetLastError would).
-inline constexpr int kErrorInvalidParameter = 87;        // unknown code page
-inline constexpr int kErrorNoUnicodeTranslation = 1113;  // invalid UTF-8 input
+inline constexpr int kErrorInvalidParameter = 87;       // unknown code page
+inline constexpr int kErrorNoUnicodeTranslation = 1113; // invalid UTF-8 input
 
 // The byte 0x98, which 1251 leaves undefined, stands for U+0098 in both directions, so that every byte value
 // survives a round trip through Unicode.
@@ -23,8 +23,8 @@ inline constexpr int kErrorNoUnicodeTranslation = 1113;  // invalid UTF-8 input
 // Returns false and sets `error` for an unknown code page or invalid UTF-8; `out` is then empty.
 bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error);
 
-// UTF-16 (up to its first zero unit) to bytes in `codePage` (0, 1251 or 65001). A character that the target lacks becomes "?";
-// an unpaired surrogate becomes "?" too. Returns false and sets `error` for an unknown code page.
+// UTF-16 (up to its first zero unit) to bytes in `codePage` (0, 1251 or 65001). A character that the target lacks
+// becomes "?"; an unpaired surrogate becomes "?" too. Returns false and sets `error` for an unknown code page.
 bool WideToMultiByte(std::u16string_view units, int codePage, std::string& out, int& error);
 
 // Convenience for the borders of the program (network, workbook, widgets): empty text on failure (invalid

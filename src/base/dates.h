@@ -7,7 +7,7 @@
 namespace kvilo::base {
 
 inline constexpr int32_t kNoDate = 0;
-inline constexpr int32_t kUnixEpochDay = 61730;  // 1 January 1970
+inline constexpr int32_t kUnixEpochDay = 61730; // 1 January 1970
 
 // The day number of a calendar date, or 0 when the date does not exist (month 13, 30 February, year < 1801).
 int32_t DayNumber(int year, int month, int day);

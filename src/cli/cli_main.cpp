@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/code_page.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_output.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_lookup.h"
-#include "base/code_page.h"
 #include "platform/command_line.h"
 
 namespace {

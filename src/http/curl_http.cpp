@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "http/curl_log.h"
 #include "base/blank_text.h"
+#include "http/curl_log.h"
 
 namespace kvilo::http {
 namespace {

@@ -1,8 +1,8 @@
 #include "http/curl_session.h"
 
+#include "base/blank_text.h"
 #include "http/curl_global.h"
 #include "http/curl_log.h"
-#include "base/blank_text.h"
 
 #include <utility>
 

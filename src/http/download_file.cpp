@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "base/blank_text.h"
 #include "http/curl_file.h"
 #include "http/curl_http.h"
 #include "http/curl_log.h"
-#include "base/blank_text.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::http {

@@ -4,8 +4,8 @@
 
 #include "base/blank_text.h"
 #include "base/code_page.h"
-#include "platform/file.h"
 #include "base/pictures.h"
+#include "platform/file.h"
 #include "text/encoders.h"
 #include "json/rule_set.h"
 
@@ -41,8 +41,7 @@ Variant Transform(const TFieldRule& rule, std::string_view fieldName, Variant va
     // ISSTRINGREF needs nothing here: a text-reference field already yields the text it refers to.
     if (RuleHelper* helper = ResolveRuleHelper(rule.RULEHELPER)) value = helper->TransformValue(fieldName, rule, value);
     if (rule.ISFILE != 0) value = Variant(ReadWholeFile(base::RightTrim(value.text())));
-    if (!base::RightTrim(rule.FORMAT.View()).empty())
-        return Variant(base::FormatPicture(value, rule.FORMAT.View()));
+    if (!base::RightTrim(rule.FORMAT.View()).empty()) return Variant(base::FormatPicture(value, rule.FORMAT.View()));
     if (!base::RightTrim(rule.FORMATLEFT.View()).empty())
         return Variant(LeftJustified(base::FormatPicture(value, rule.FORMATLEFT.View())));
     if (!base::RightTrim(rule.DEFORMAT.View()).empty())
@@ -356,8 +355,8 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
 
 std::string ReadWholeFile(std::string_view fileName) {
     platform::File file;
-    if (base::RightTrim(fileName).empty() || !file.Open(base::RightTrim(fileName), platform::File::Access::Read,
-                                                            platform::File::Disposition::OpenExisting))
+    if (base::RightTrim(fileName).empty() ||
+        !file.Open(base::RightTrim(fileName), platform::File::Access::Read, platform::File::Disposition::OpenExisting))
         return {};
     std::string contents;
     char chunk[65536];

@@ -4,9 +4,9 @@
 
 #include "base/blank_text.h"
 #include "base/code_page.h"
+#include "base/pictures.h"
 #include "platform/debug_output.h"
 #include "platform/file.h"
-#include "base/pictures.h"
 #include "text/encoders.h"
 
 namespace kvilo::text {

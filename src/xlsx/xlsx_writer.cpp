@@ -32,8 +32,7 @@ double ToInches(std::optional<double> centimetres) {
 // current time) unless both are given.
 time_t CreationTime(int32_t day, int32_t time) {
     if (day == 0 || time == 0) return 0;
-    return static_cast<time_t>((static_cast<int64_t>(day) - base::kUnixEpochDay) * kSecondsPerDay +
-                               (time - 1) / 100);
+    return static_cast<time_t>((static_cast<int64_t>(day) - base::kUnixEpochDay) * kSecondsPerDay + (time - 1) / 100);
 }
 
 // A temporary image name is a bare 36-character file name; anything that could reach outside the

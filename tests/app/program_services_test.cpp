@@ -10,11 +10,11 @@
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
-#include "core/shell/shell_open.h"
+#include "base/cp1251.h"
 #include "core/framework/settings_store.h"
+#include "core/shell/shell_open.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
-#include "base/cp1251.h"
 #include "recording_launcher.h"
 
 using namespace kvilo;

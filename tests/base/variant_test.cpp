@@ -21,7 +21,7 @@ TEST(Variant, IntegersTruncateTowardZero) {
     EXPECT_EQ(Variant("abc").integer(), 0);
     EXPECT_EQ(Variant(1e300).integer(), INT64_MAX);
     EXPECT_EQ(Variant(std::nan("")).integer(), 0);
-    EXPECT_EQ(Variant("9007199254740993").integer(), 9007199254740993LL);  // beyond a double's precision
+    EXPECT_EQ(Variant("9007199254740993").integer(), 9007199254740993LL); // beyond a double's precision
     EXPECT_EQ(Variant(" +42 ").integer(), 42);
     EXPECT_EQ(Variant("-9223372036854775808").integer(), INT64_MIN);
     EXPECT_EQ(Variant("99999999999999999999").integer(), INT64_MAX);

@@ -1,10 +1,10 @@
 // kvilo-cli's command line and what it writes.
 #include <gtest/gtest.h>
 
-#include "cli/cli_arguments.h"
-#include "cli/cli_output.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "cli/cli_arguments.h"
+#include "cli/cli_output.h"
 
 namespace kvilo::cli {
 namespace {

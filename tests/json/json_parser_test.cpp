@@ -8,8 +8,8 @@
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
-#include "platform/debug_output.h"
 #include "base/variant.h"
+#include "platform/debug_output.h"
 #include "json/code_page_convert.h"
 
 using namespace kvilo::json;

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/command_line.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "platform/command_line.h"
 #include "workbook_reader.h"
 #include "xlsx/xlsx_text.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/cp1251.h"
 #include "core/extract/register_workbook.h"
 #include "core/lookup/party_row.h"
-#include "base/cp1251.h"
 #include "xlsx/xlsx_writer.h"
 
 namespace kvilo::extract {
@@ -15,8 +15,9 @@ using namespace base::literals;
 // The title the main window gives the export.
 inline const char* const kRegisterTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;
 
-// Writes `rows` to a new file in the "RAM" or temporary folder. Does nothing for an empty list. Returns the path of the written workbook, or an empty text when nothing was
-// written (the user has then been told why, except when the list was empty).
+// Writes `rows` to a new file in the "RAM" or temporary folder. Does nothing for an empty list. Returns the path of the
+// written workbook, or an empty text when nothing was written (the user has then been told why, except when the list
+// was empty).
 std::string ExportRegister(xlsx::TXlsxWriterClass& writer, const lookup::PartyRows& rows, std::string_view title);
 
 // The same into the file at `path` (tests choose the file).

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "core/framework/message_presenter.h"
 #include "base/blank_text.h"
 #include "base/cp1251.h"
+#include "core/framework/message_presenter.h"
 #include "platform/special_folders.h"
 #include "platform/temp_names.h"
 

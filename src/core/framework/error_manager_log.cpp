@@ -25,8 +25,7 @@ bool FileErrorLogWriter::Close(std::string&) {
 }
 
 std::string ErrorLogLine(int32_t day, int32_t time, std::string_view text) {
-    return base::FormatPicture(day, "@d17") + "@" + base::FormatPicture(time, "@t8") + " --> " +
-           std::string(text);
+    return base::FormatPicture(day, "@d17") + "@" + base::FormatPicture(time, "@t8") + " --> " + std::string(text);
 }
 
 std::vector<std::string> AppendErrorLog(ErrorLogWriter& writer, const std::string& path, std::string_view line) {

@@ -4,8 +4,8 @@
 #include <array>
 #include <iterator>
 
-#include "core/framework/error_manager_runtime.h"
 #include "base/blank_text.h"
+#include "core/framework/error_manager_runtime.h"
 
 namespace kvilo::framework {
 

@@ -23,7 +23,7 @@ struct Message {
     std::string caption;
     MessageIcon icon = MessageIcon::Information;
     std::vector<std::string> buttons{kCloseButton};
-    int defaultButton = 1;                           // 1-based
+    int defaultButton = 1; // 1-based
 };
 
 class MessagePresenter {
@@ -40,7 +40,9 @@ MessagePresenter& CurrentMessagePresenter();
 MessagePresenter* SetMessagePresenter(MessagePresenter* presenter);
 
 // Shows through the current presenter.
-inline int ShowMessage(const Message& message) { return CurrentMessagePresenter().Show(message); }
+inline int ShowMessage(const Message& message) {
+    return CurrentMessagePresenter().Show(message);
+}
 
 // Keeps every message and answers with queued button numbers (the default button when the queue is empty).
 // Installs itself for its lifetime.

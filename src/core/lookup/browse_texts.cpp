@@ -1,9 +1,9 @@
 #include "core/lookup/browse_texts.h"
 
-#include "core/online/location_map.h"
 #include "base/blank_text.h"
 #include "base/cp1251.h"
 #include "base/pictures.h"
+#include "core/online/location_map.h"
 
 namespace kvilo::lookup {
 

@@ -1,13 +1,13 @@
 #include "core/lookup/party_lookup.h"
 
+#include "base/blank_text.h"
+#include "base/cp1251.h"
+#include "base/pictures.h"
 #include "core/framework/message_presenter.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_answer.h"
 #include "core/lookup/service_error.h"
 #include "core/lookup/status_line.h"
-#include "base/blank_text.h"
-#include "base/cp1251.h"
-#include "base/pictures.h"
 
 namespace kvilo::lookup {
 
@@ -84,8 +84,7 @@ bool QueryActuality(LookupData& data, const ServiceUrls& urls) {
         LoadVersionAnswer(answer, version);
         std::string_view date = base::Trim(version.SUGGESTIONS.RESOURCES.D1.View());
         // A date that does not match the picture reads as 0: still unknown, tried again next time.
-        if (!date.empty())
-            data.actualityDate = static_cast<int32_t>(base::DeformatPicture(date, "@d06.").integer());
+        if (!date.empty()) data.actualityDate = static_cast<int32_t>(base::DeformatPicture(date, "@d06.").integer());
     } else {
         ReportServiceError(answer, false);
     }

@@ -2,9 +2,9 @@
 
 #include <cctype>
 
-#include "core/lookup/access_token.h"
 #include "base/blank_text.h"
 #include "base/cp1251.h"
+#include "core/lookup/access_token.h"
 
 namespace kvilo::lookup {
 

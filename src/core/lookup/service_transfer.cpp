@@ -1,9 +1,9 @@
 #include "core/lookup/service_transfer.h"
 
-#include "http/byte_sink.h"
-#include "http/curl_session.h"
 #include "core/lookup/access_token.h"
 #include "core/lookup/lookup_request.h"
+#include "http/byte_sink.h"
+#include "http/curl_session.h"
 
 namespace kvilo::lookup {
 

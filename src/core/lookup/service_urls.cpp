@@ -1,7 +1,7 @@
 #include "core/lookup/service_urls.h"
 
-#include "core/lookup/lookup_request.h"
 #include "base/blank_text.h"
+#include "core/lookup/lookup_request.h"
 #include "platform/command_line.h"
 
 namespace kvilo::lookup {

@@ -1,8 +1,8 @@
 #include "core/lookup/status_line.h"
 
-#include "core/lookup/lookup_request.h"
 #include "base/cp1251.h"
 #include "base/pictures.h"
+#include "core/lookup/lookup_request.h"
 
 namespace kvilo::lookup {
 

@@ -1,9 +1,9 @@
 #include "core/shell/settings_file.h"
 
-#include "core/framework/message_presenter.h"
 #include "base/blank_text.h"
-#include "platform/command_line.h"
 #include "base/cp1251.h"
+#include "core/framework/message_presenter.h"
+#include "platform/command_line.h"
 #include "platform/special_folders.h"
 
 namespace kvilo::shell {

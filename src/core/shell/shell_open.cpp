@@ -28,8 +28,7 @@ PendingOpens& Pending() {
 void ShellOpen(std::string_view file, std::string_view parameters) {
     std::string target(base::Trim(file));
     if (target.empty()) return;
-    platform::CurrentLauncher().OpenDocument(target, std::string(base::Trim(parameters)),
-                                             platform::WorkingFolder());
+    platform::CurrentLauncher().OpenDocument(target, std::string(base::Trim(parameters)), platform::WorkingFolder());
 }
 
 void StartShellOpen(std::string_view file, std::string_view parameters) {

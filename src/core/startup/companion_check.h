@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/startup/version_reader.h"
 #include "core/framework/message_presenter.h"
+#include "core/startup/version_reader.h"
 
 namespace kvilo::startup {
 

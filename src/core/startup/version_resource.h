@@ -59,5 +59,5 @@ constexpr VersionResource MakeVersionResource(uint16_t major, uint16_t minor, ui
 // Embeds the version resource into the binary being built; `used` keeps it although nothing refers to it.
 #define KVILO_VERSION_RESOURCE(major, minor, patch, build)                                                             \
     extern "C" __attribute__((used, section(".kvilo_version")))                                                        \
-    const kvilo::startup::VersionResource kviloVersionResource =                                                           \
+    const kvilo::startup::VersionResource kviloVersionResource =                                                       \
         kvilo::startup::MakeVersionResource(major, minor, patch, build)

@@ -20,15 +20,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/listcontrol/format_list.h"
-#include "core/framework/message_presenter.h"
-#include "core/framework/qt_text.h"
-#include "gui/framework/window_placement_widget.h"
-#include "kvilo_resources.h"
-#include "core/lookup/lookup_request.h"
-#include "core/online/location_map.h"
 #include "base/blank_text.h"
 #include "base/cp1251.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "core/lookup/lookup_request.h"
+#include "core/online/location_map.h"
+#include "gui/framework/window_placement_widget.h"
+#include "gui/listcontrol/format_list.h"
+#include "kvilo_resources.h"
 #include "platform/os_version.h"
 
 namespace kvilo::browse {

@@ -1,8 +1,8 @@
 #pragma once
 // The result list as the format-driven list control reads it: field n of a row is the n-th PartyRow field
 // in column order (dates and the branch count as numbers, for the columns' display pictures).
-#include "gui/listcontrol/row_source.h"
 #include "core/lookup/party_row.h"
+#include "gui/listcontrol/row_source.h"
 
 namespace kvilo::browse {
 

@@ -8,14 +8,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/cp1251.h"
 #include "core/extract/card_texts.h"
 #include "core/framework/error_manager.h"
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
+#include "core/online/location_map.h"
 #include "gui/framework/window_placement_widget.h"
 #include "kvilo_resources.h"
-#include "core/online/location_map.h"
-#include "base/cp1251.h"
 
 namespace kvilo::extract {
 namespace {

@@ -5,8 +5,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/framework/qt_message_presenter.h"
 #include "core/framework/qt_text.h"
+#include "gui/framework/qt_message_presenter.h"
 
 namespace kvilo::framework {
 

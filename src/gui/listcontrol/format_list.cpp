@@ -5,11 +5,11 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "core/framework/qt_text.h"
 #include "gui/listcontrol/format_cell_delegate.h"
 #include "gui/listcontrol/format_table_model.h"
 #include "gui/listcontrol/group_header_view.h"
 #include "gui/listcontrol/list_colours.h"
-#include "core/framework/qt_text.h"
 
 namespace kvilo::listcontrol {
 namespace {

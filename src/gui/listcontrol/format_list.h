@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "gui/listcontrol/row_source.h"
 #include "core/listformat/list_format.h"
+#include "gui/listcontrol/row_source.h"
 
 namespace kvilo::listcontrol {
 

@@ -1,8 +1,8 @@
 #include "gui/listcontrol/format_table_model.h"
 
-#include "gui/listcontrol/list_colours.h"
-#include "core/framework/qt_text.h"
 #include "base/pictures.h"
+#include "core/framework/qt_text.h"
+#include "gui/listcontrol/list_colours.h"
 
 namespace kvilo::listcontrol {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "gui/listcontrol/row_source.h"
 #include "core/listformat/list_format.h"
+#include "gui/listcontrol/row_source.h"
 
 namespace kvilo::listcontrol {
 

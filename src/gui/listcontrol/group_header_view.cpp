@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include "core/framework/qt_text.h"
 #include "gui/listcontrol/format_table_model.h"
 #include "gui/listcontrol/list_colours.h"
-#include "core/framework/qt_text.h"
 
 namespace kvilo::listcontrol {
 
@@ -45,7 +45,8 @@ GroupHeaderView::Cell GroupHeaderView::groupCell(int logical) const {
     const listformat::Item& item = *format_->itemOf(column);
     const listformat::Decoration& g = item.group;
     const listformat::Alignment a = g.hasHeaderAlignment ? g.headerAlignment : item.columns.front().alignment;
-    return {groupRect(logical), framework::ToQString(g.header), ListColour(g.headerColour), QtAlignment(a.justify), a.indent};
+    return {groupRect(logical), framework::ToQString(g.header), ListColour(g.headerColour), QtAlignment(a.justify),
+            a.indent};
 }
 
 void GroupHeaderView::paintSection(QPainter* painter, const QRect& rect, int logical) const {

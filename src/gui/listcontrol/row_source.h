@@ -1,8 +1,8 @@
 #pragma once
 // What a format-driven list shows: any record list offers its rows through this small interface, and the
 // list control picks the field of every column by the column's field number.
-#include "core/listformat/list_format.h"
 #include "base/variant.h"
+#include "core/listformat/list_format.h"
 
 namespace kvilo::listcontrol {
 

@@ -1,9 +1,9 @@
 // The card's worked-out texts: tab caption, actuality line, date and count fields.
 #include <gtest/gtest.h>
 
-#include "core/extract/card_texts.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/extract/card_texts.h"
 
 using namespace kvilo::base::literals;
 using namespace kvilo::extract;

@@ -4,21 +4,21 @@
 
 #include <filesystem>
 
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
 #include "platform/command_line.h"
-#include "base/cp1251.h"
-#include "base/dates.h"
 #include "workbook_reader.h"
 #include "written_workbook_test.h"
 
 using namespace kvilo::base::literals;
 using namespace kvilo::extract;
 using namespace kvilo::xlsx::testing;
+using kvilo::base::DayNumber;
 using kvilo::framework::RecordingMessagePresenter;
 using kvilo::lookup::PartyRow;
 using kvilo::lookup::PartyRows;
-using kvilo::base::DayNumber;
 using kvilo::xlsx::TXlsxWriterClass;
 
 namespace {

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/cp1251.h"
 #include "core/extract/register_workbook.h"
 #include "core/framework/message_presenter.h"
 #include "platform/command_line.h"
-#include "base/cp1251.h"
 #include "workbook_reader.h"
 #include "written_workbook_test.h"
 

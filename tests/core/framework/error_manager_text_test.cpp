@@ -4,9 +4,9 @@
 #include <map>
 #include <set>
 
+#include "base/cp1251.h"
 #include "core/framework/error_manager_catalogue.h"
 #include "core/framework/error_manager_text.h"
-#include "base/cp1251.h"
 
 namespace kvilo::framework {
 namespace {

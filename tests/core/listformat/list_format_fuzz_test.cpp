@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "designed_format.h"
 #include "core/listformat/list_format.h"
+#include "designed_format.h"
 
 namespace kvilo::listformat {
 namespace {

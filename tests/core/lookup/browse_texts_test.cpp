@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/online/location_map.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/online/location_map.h"
 
 namespace kvilo::lookup {
 namespace {

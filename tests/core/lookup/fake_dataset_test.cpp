@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "party_dataset.h"
 #include "base/cp1251.h"
+#include "party_dataset.h"
 
 namespace kvilo::fake {
 namespace {

@@ -1,8 +1,8 @@
 // The fake suggestions and version routes: what they accept, what they find, and how they fail.
 #include <gtest/gtest.h>
 
-#include "party_index.h"
 #include "base/cp1251.h"
+#include "party_index.h"
 #include "suggest_request.h"
 #include "suggest_route.h"
 #include "version_route.h"

@@ -4,15 +4,15 @@
 
 #include <string>
 
+#include "base/code_page.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "core/framework/message_presenter.h"
 #include "core/lookup/access_token.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_lookup.h"
 #include "core/lookup/russian_collation.h"
 #include "lookup_services_test.h"
-#include "base/code_page.h"
-#include "base/cp1251.h"
-#include "base/dates.h"
 #include "platform/debug_output.h"
 
 namespace kvilo::lookup {

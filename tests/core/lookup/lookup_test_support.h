@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fake_services.h"
 #include "core/lookup/lookup_view.h"
 #include "core/lookup/service_urls.h"
+#include "fake_services.h"
 
 namespace kvilo::lookup::testing {
 

@@ -4,12 +4,12 @@
 
 #include <string>
 
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "core/lookup/access_token.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/service_error.h"
 #include "core/lookup/status_line.h"
-#include "base/cp1251.h"
-#include "base/dates.h"
 
 namespace kvilo::lookup {
 namespace {

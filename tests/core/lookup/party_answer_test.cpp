@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/lookup/party_answer.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/lookup/party_answer.h"
 
 namespace kvilo::lookup {
 namespace {
@@ -112,9 +112,9 @@ TEST(PartyAnswerBadInput, WrongMemberTypes) {
     EXPECT_EQ(row.QFBCount, 3);
     EXPECT_TRUE(row.QFDir.Empty());
     EXPECT_EQ(row.QFStatus.View(), "???");
-    EXPECT_EQ(row.QFRegDate, 0);                               // an object gives an empty value
+    EXPECT_EQ(row.QFRegDate, 0);                           // an object gives an empty value
     EXPECT_EQ(row.QFActDate, base::DayNumber(1970, 1, 1)); // text that is no number
-    EXPECT_EQ(row.QFLiqDate, 0);                               // the text "null"
+    EXPECT_EQ(row.QFLiqDate, 0);                           // the text "null"
     EXPECT_TRUE(row.QFAddress.Empty());
     EXPECT_EQ(row.QFLat.View(), "55.75");
     EXPECT_TRUE(row.QFLon.Empty());

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "core/lookup/party_mapping.h"
-#include "core/lookup/party_row.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/lookup/party_mapping.h"
+#include "core/lookup/party_row.h"
 
 namespace kvilo::lookup {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/lookup/russian_collation.h"
 #include "base/cp1251.h"
+#include "core/lookup/russian_collation.h"
 
 namespace kvilo::lookup {
 namespace {

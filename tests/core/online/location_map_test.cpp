@@ -2,9 +2,9 @@
 // window is not built.
 #include <gtest/gtest.h>
 
+#include "base/cp1251.h"
 #include "core/framework/message_presenter.h"
 #include "core/online/location_map.h"
-#include "base/cp1251.h"
 
 using namespace kvilo::base::literals;
 using namespace kvilo::online;

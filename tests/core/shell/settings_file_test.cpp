@@ -4,9 +4,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "base/cp1251.h"
 #include "core/framework/message_presenter.h"
 #include "platform/command_line.h"
-#include "base/cp1251.h"
 #include "platform/special_folders.h"
 #include "temp_dir.h"
 

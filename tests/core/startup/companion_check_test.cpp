@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "installation_fixture.h"
 #include "base/cp1251.h"
+#include "installation_fixture.h"
 
 namespace kvilo::startup {
 namespace {

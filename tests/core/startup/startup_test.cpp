@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/startup/build_info.h"
-#include "core/framework/message_presenter.h"
-#include "installation_fixture.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/framework/message_presenter.h"
+#include "core/startup/build_info.h"
+#include "installation_fixture.h"
 
 namespace kvilo::startup {
 namespace {
@@ -100,7 +100,7 @@ TEST_F(StartupTest, AMissingCompanionLibraryIsNamedAndEndsBeforeAnyWindow) {
 TEST_F(StartupTest, AMissingCoreLibraryIsNamedRatherThanTakenForAnotherBuild) {
     std::string missing = installation.LibraryPath(kCoreLibraryRow);
     std::filesystem::remove(missing);
-    installation.coreBuild = 0;  // what loading a missing library reports
+    installation.coreBuild = 0; // what loading a missing library reports
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "У нас проблема"_ansi);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/cp1251.h"
 #include "core/startup/locale_texts.h"
 #include "core/startup/storage_error_texts.h"
-#include "base/cp1251.h"
 
 namespace kvilo::startup {
 namespace {

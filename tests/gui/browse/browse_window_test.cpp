@@ -16,16 +16,16 @@
 #include <QToolButton>
 #include <memory>
 
-#include "fake_services.h"
-#include "core/framework/error_manager.h"
-#include "gui/listcontrol/format_list.h"
-#include "core/framework/message_presenter.h"
-#include "core/framework/qt_text.h"
-#include "core/framework/settings_store.h"
-#include "gui/browse/browse_window.h"
 #include "base/code_page.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "core/framework/error_manager.h"
+#include "core/framework/message_presenter.h"
+#include "core/framework/qt_text.h"
+#include "core/framework/settings_store.h"
+#include "fake_services.h"
+#include "gui/browse/browse_window.h"
+#include "gui/listcontrol/format_list.h"
 
 using namespace kvilo;
 using namespace kvilo::base::literals;

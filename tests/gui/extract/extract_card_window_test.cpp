@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "gui/extract/extract_card_window.h"
+#include "base/cp1251.h"
+#include "base/dates.h"
 #include "core/framework/error_manager.h"
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
 #include "core/framework/settings_store.h"
-#include "base/cp1251.h"
-#include "base/dates.h"
+#include "gui/extract/extract_card_window.h"
 
 using namespace kvilo::base::literals;
 using kvilo::extract::ExtractCard;

@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <thread>
 
-#include "core/framework/qt_text.h"
 #include "base/cp1251.h"
+#include "core/framework/qt_text.h"
 
 using namespace kvilo::framework;
 using namespace kvilo::base::literals;

@@ -4,9 +4,9 @@
 // longitude), and a longer plain list for scrolling.
 #include <vector>
 
-#include "gui/listcontrol/row_source.h"
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "gui/listcontrol/row_source.h"
 
 namespace kvilo::testing {
 
