@@ -1,5 +1,5 @@
 # Every library of the project is declared through kvilo_add_library, which records the library's layer on
-# the target (property KVILO_LAYER) for the layering test, tests/layering.
+# the target (property KVILO_LAYER) for the layering test (cmake/CheckLayers.cmake).
 
 # The type of the program's own libraries, in one place.
 set(KVILO_LIBRARY_TYPE STATIC)
@@ -24,4 +24,72 @@ function(kvilo_add_library)
     set_target_properties(${L_NAME} PROPERTIES KVILO_LAYER ${L_LAYER})
     target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${L_NAME} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+endfunction()
+
+# Every target defined in `dir` and the folders below it.
+function(kvilo_targets_below dir out)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(subdir IN LISTS subdirs)
+        kvilo_targets_below(${subdir} below)
+        list(APPEND targets ${below})
+    endforeach()
+    set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+# The targets that `target` links: its own links, private ones included (what it needs at run time whatever
+# the library type); for an imported target, what it brings along.
+function(kvilo_linked_targets target out)
+    get_target_property(imported ${target} IMPORTED)
+    if(imported)
+        get_target_property(items ${target} INTERFACE_LINK_LIBRARIES)
+    else()
+        get_target_property(items ${target} LINK_LIBRARIES)
+    endif()
+    set(linked)
+    foreach(item IN LISTS items)
+        string(REGEX REPLACE "^\\$<(LINK_ONLY|TARGET_NAME_IF_EXISTS):(.*)>$" "\\2" item "${item}")
+        if(TARGET "${item}")
+            get_target_property(aliased ${item} ALIASED_TARGET)
+            if(aliased)
+                set(item ${aliased})
+            endif()
+            list(APPEND linked ${item})
+        endif()
+    endforeach()
+    list(REMOVE_DUPLICATES linked)
+    set(${out} ${linked} PARENT_SCOPE)
+endfunction()
+
+# Writes the link graph of the whole build for the layering test (cmake/CheckLayers.cmake): every target
+# with its layer, its folder and the targets it links.
+function(kvilo_write_link_graph file)
+    kvilo_targets_below(${PROJECT_SOURCE_DIR} pending)
+    set(seen)
+    set(graph "# Written by configuring the project: the link graph that the layering test checks.\n")
+    while(pending)
+        list(POP_FRONT pending target)
+        if(target IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${target})
+        kvilo_linked_targets(${target} linked)
+        list(APPEND pending ${linked})
+        get_target_property(imported ${target} IMPORTED)
+        set(layer "")
+        set(folder "")
+        if(NOT imported)
+            get_target_property(layer ${target} KVILO_LAYER)
+            if(NOT layer)
+                set(layer "")
+            endif()
+            get_target_property(dir ${target} SOURCE_DIR)
+            file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${dir})
+        endif()
+        string(APPEND graph "list(APPEND KVILO_GRAPH [=[${target}]=])\n"
+            "set([=[${target}_LAYER]=] [=[${layer}]=])\n"
+            "set([=[${target}_FOLDER]=] [=[${folder}]=])\n"
+            "set([=[${target}_LINKS]=] [=[${linked}]=])\n")
+    endwhile()
+    file(WRITE ${file} "${graph}")
 endfunction()
