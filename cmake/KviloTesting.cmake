@@ -12,7 +12,6 @@ function(kvilo_add_gtest)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${T_NAME} PRIVATE
         KVILO_TEST_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
-        KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
@@ -28,7 +27,6 @@ function(kvilo_add_qtest)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
     target_compile_definitions(${T_NAME} PRIVATE
         KVILO_TEST_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
-        KVILO_SHARED_FIXTURES="${PROJECT_SOURCE_DIR}/../shared/fixtures"
         KVILO_BINARY_DIR="${PROJECT_BINARY_DIR}")
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})

@@ -207,6 +207,6 @@ TEST(CJsonOracle, HandWrittenCorpusGivesTheSameTrees) {
     }
     EXPECT_GE(valid, 20);
     EXPECT_GE(invalid, 8);
-    ExpectSameTree(ReadFile(std::string(KVILO_SHARED_FIXTURES) + "/suggest-party-sample.json"), "suggest sample");
-    ExpectSameTree(ReadFile(std::string(KVILO_SHARED_FIXTURES) + "/version-sample.json"), "version sample");
+    ExpectSameTree(ReadFile(std::string(KVILO_TEST_FIXTURES) + "/answers/suggest-party.json"), "party answer");
+    ExpectSameTree(ReadFile(std::string(KVILO_TEST_FIXTURES) + "/answers/version.json"), "version answer");
 }

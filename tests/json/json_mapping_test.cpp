@@ -222,15 +222,15 @@ TEST(JsonToRecordNames, ARuleRenamesTheMember) {
 }
 
 TEST(JsonToRecordNames, ExternalNamesMatchCyrillicMembers) {
-    const std::string path = std::string(KVILO_SHARED_FIXTURES) + "/version-sample.json";
+    const std::string path = std::string(KVILO_TEST_FIXTURES) + "/answers/version.json";
     std::ifstream in(path, std::ios::binary);
     ASSERT_TRUE(in) << path;
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     VersionAnswer answer;
     ASSERT_TRUE(JsonToRecord(Json(text).get(), ViewOf(answer)));
-    EXPECT_EQ(answer.SUGGESTIONS.VERSION.View(), "25.1 (b55eb7f1)");
-    EXPECT_EQ(answer.SUGGESTIONS.RESOURCES.D1.View(), "20.01.2025");
-    EXPECT_EQ(answer.SUGGESTIONS.RESOURCES.D3.View(), "20.01.2025");
+    EXPECT_EQ(answer.SUGGESTIONS.VERSION.View(), "24.2 (8e1f0c55)");
+    EXPECT_EQ(answer.SUGGESTIONS.RESOURCES.D1.View(), "18.02.2024");
+    EXPECT_EQ(answer.SUGGESTIONS.RESOURCES.D3.View(), "16.02.2024");
 }
 
 TEST(JsonToRecordValues, TypesConvertOnAssignment) {

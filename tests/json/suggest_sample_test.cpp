@@ -1,4 +1,4 @@
-// The party-suggestion sample answer loads through the one-rule rules text into suggestion records.
+// A party-suggestion answer loads through the one-rule rules text into suggestion records.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -91,7 +91,7 @@ void ExpectItem(const suggestion::Item& item, const Expected& e) {
 } // namespace
 
 TEST(SuggestSample, ThreeEntriesLoadWithEveryFieldTheResultModelNeeds) {
-    const std::string body = ReadFixture(std::string(KVILO_SHARED_FIXTURES) + "/suggest-party-sample.json");
+    const std::string body = ReadFixture(std::string(KVILO_TEST_FIXTURES) + "/answers/suggest-party.json");
     TJsonParser parser;
     JsonTree root = ParseJson(parser, body, 0);
     ASSERT_TRUE(root) << parser.PARSEERRORPOS;
@@ -103,18 +103,20 @@ TEST(SuggestSample, ThreeEntriesLoadWithEveryFieldTheResultModelNeeds) {
     root.reset();
     ASSERT_EQ(working.Count(), 3);
 
+    // A liquidated company whose liquidator's post is written with \u escapes, a sole trader without kpp,
+    // management and branch members, and a bank with branches; null codes load as empty texts.
     ExpectItem(working.Records()[0],
-               {"ПАО СБЕРБАНК"_ansi, "88", "MAIN", "7707083893", "773601001", "1027700132195", "00032537", "64.19",
-                "LEGAL", "Греф Герман Оскарович"_ansi, "ПРЕЗИДЕНТ, ПРЕДСЕДАТЕЛЬ ПРАВЛЕНИЯ"_ansi, "1737331200000",
-                "677376000000", "", "ACTIVE", "117312, г Москва, Академический р-н, ул Вавилова, д 19"_ansi, "55.7002",
-                "37.5855"});
+               {"ООО \"УРАЛМЕТКОНСТРУКЦИЯ\""_ansi, "0", "MAIN", "7472498431", "747201001", "1097423998627", "",
+                "68.20", "LEGAL", "Сафин Ильдар Маратович"_ansi, "ЛИКВИДАТОР"_ansi, "1523923200000", "1245888000000",
+                "1523923200000", "LIQUIDATED", "454946, Челябинская обл, г Челябинск, ул Заводская, д 68"_ansi,
+                "55.202378", "61.411378"});
     ExpectItem(working.Records()[1],
-               {"ООО \"ВЕКТОР-СТРОЙ\""_ansi, "0", "MAIN", "1655187425", "165501001", "1121690007416", "", "41.20",
-                "LEGAL", "Хасанов Рустем Ильдарович"_ansi, "ДИРЕКТОР"_ansi, "1635811200000", "1331769600000",
-                "1635811200000", "LIQUIDATED",
-                "420111, Респ Татарстан, г Казань, Вахитовский р-н, ул Профсоюзная, д 17"_ansi, "55.7904", "49.1129"});
+               {"ИП Шарипова Наталья Сергеевна"_ansi, "", "", "238497902902", "", "312235109198416", "", "47.91",
+                "INDIVIDUAL", "", "", "1706745600000", "1351382400000", "", "ACTIVE",
+                "350626, Краснодарский край, г Краснодар, ул Ленина, д 19"_ansi, "45.079299", "38.946810"});
     ExpectItem(working.Records()[2],
-               {"ИП Смирнова Ольга Викторовна"_ansi, "", "", "667102453896", "", "319665800048715", "", "47.91",
-                "INDIVIDUAL", "", "", "1725494400000", "1555459200000", "", "ACTIVE",
-                "620000, Свердловская обл, г Екатеринбург"_ansi, "56.8386", "60.6055"});
+               {"АО КБ \"СЕВЕРНАЯ ПРИСТАНЬ\""_ansi, "3", "MAIN", "7716767498", "771601001", "1027768615643",
+                "09610424", "64.19", "LEGAL", "Жуков Тимур Сергеевич"_ansi, "ПРЕДСЕДАТЕЛЬ ПРАВЛЕНИЯ"_ansi,
+                "1708214400000", "1029456000000", "", "ACTIVE", "101050, г Москва, ш Энтузиастов, д 131"_ansi,
+                "55.726296", "37.590499"});
 }

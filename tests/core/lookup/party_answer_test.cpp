@@ -16,7 +16,7 @@ namespace {
 using namespace base::literals;
 
 std::string ReadFixture(const std::string& name) {
-    std::ifstream file(std::string(KVILO_SHARED_FIXTURES) + "/" + name, std::ios::binary);
+    std::ifstream file(std::string(KVILO_TEST_FIXTURES) + "/answers/" + name, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
@@ -24,51 +24,52 @@ std::string ReadFixture(const std::string& name) {
 
 TEST(PartyAnswer, SampleAnswerGivesThreeRowsSortedByName) {
     PartyRows rows;
-    ASSERT_EQ(MapAnswer(ReadFixture("suggest-party-sample.json"), rows), 3);
+    ASSERT_EQ(MapAnswer(ReadFixture("suggest-party.json"), rows), 3);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].QFName.View(), "ИП Смирнова Ольга Викторовна"_ansi);
-    EXPECT_EQ(rows[1].QFName.View(), "ООО \"ВЕКТОР-СТРОЙ\""_ansi);
-    EXPECT_EQ(rows[2].QFName.View(), "ПАО СБЕРБАНК"_ansi);
+    EXPECT_EQ(rows[0].QFName.View(), "АО КБ \"СЕВЕРНАЯ ПРИСТАНЬ\""_ansi);
+    EXPECT_EQ(rows[1].QFName.View(), "ИП Шарипова Наталья Сергеевна"_ansi);
+    EXPECT_EQ(rows[2].QFName.View(), "ООО \"УРАЛМЕТКОНСТРУКЦИЯ\""_ansi);
 }
 
 TEST(PartyAnswer, SampleBankRow) {
     PartyRows rows;
-    MapAnswer(ReadFixture("suggest-party-sample.json"), rows);
-    const PartyRow& bank = rows[2];
-    EXPECT_EQ(bank.QFInn.View(), "7707083893");
-    EXPECT_EQ(bank.QFKpp.View(), "773601001");
-    EXPECT_EQ(bank.QFOgrn.View(), "1027700132195");
+    ASSERT_EQ(MapAnswer(ReadFixture("suggest-party.json"), rows), 3);
+    const PartyRow& bank = rows[0];
+    EXPECT_EQ(bank.QFInn.View(), "7716767498");
+    EXPECT_EQ(bank.QFKpp.View(), "771601001");
+    EXPECT_EQ(bank.QFOgrn.View(), "1027768615643");
     EXPECT_EQ(bank.QFLiZo.View(), "Ю"_ansi);
-    EXPECT_EQ(bank.QFAddress.View(), "117312, г Москва, Академический р-н, ул Вавилова, д 19"_ansi);
-    EXPECT_EQ(bank.QFActDate, base::DayNumber(2025, 1, 20));
-    EXPECT_EQ(bank.QFRegDate, base::DayNumber(1991, 6, 20));
+    EXPECT_EQ(bank.QFAddress.View(), "101050, г Москва, ш Энтузиастов, д 131"_ansi);
+    EXPECT_EQ(bank.QFActDate, base::DayNumber(2024, 2, 18));
+    EXPECT_EQ(bank.QFRegDate, base::DayNumber(2002, 8, 16));
     EXPECT_EQ(bank.QFLiqDate, 0);
     EXPECT_EQ(bank.QFStatus.View(), "действующая"_ansi);
     // The answer's "name" object follows "management": it must not blank the manager's name.
-    EXPECT_EQ(bank.QFDir.View(), "Греф Герман Оскарович"_ansi);
-    EXPECT_EQ(bank.QFDol.View(), "ПРЕЗИДЕНТ, ПРЕДСЕДАТЕЛЬ ПРАВЛЕНИЯ"_ansi);
-    EXPECT_EQ(bank.QFBCount, 88);
+    EXPECT_EQ(bank.QFDir.View(), "Жуков Тимур Сергеевич"_ansi);
+    EXPECT_EQ(bank.QFDol.View(), "ПРЕДСЕДАТЕЛЬ ПРАВЛЕНИЯ"_ansi);
+    EXPECT_EQ(bank.QFBCount, 3);
     EXPECT_EQ(bank.QFBType.View(), "головной"_ansi);
     EXPECT_EQ(bank.QFOkved.View(), "64.19");
-    EXPECT_EQ(bank.QFOkpo.View(), "00032537");
-    EXPECT_EQ(bank.QFLat.View(), "55.7002");
-    EXPECT_EQ(bank.QFLon.View(), "37.5855");
+    EXPECT_EQ(bank.QFOkpo.View(), "09610424");
+    EXPECT_EQ(bank.QFLat.View(), "55.726296");
+    EXPECT_EQ(bank.QFLon.View(), "37.590499");
 }
 
 TEST(PartyAnswer, SampleLiquidatedCompanyAndSoleTrader) {
     PartyRows rows;
-    MapAnswer(ReadFixture("suggest-party-sample.json"), rows);
-    const PartyRow& trader = rows[0];
+    ASSERT_EQ(MapAnswer(ReadFixture("suggest-party.json"), rows), 3);
+    const PartyRow& trader = rows[1];
     EXPECT_EQ(trader.QFLiZo.View(), "Ф"_ansi);
     EXPECT_TRUE(trader.QFKpp.Empty());
     EXPECT_TRUE(trader.QFBType.Empty());
     EXPECT_EQ(trader.QFBCount, 0);
     EXPECT_TRUE(trader.QFDir.Empty());
     EXPECT_TRUE(trader.QFOkpo.Empty()); // null
-    const PartyRow& closed = rows[1];
+    const PartyRow& closed = rows[2];
     EXPECT_EQ(closed.QFStatus.View(), "ликвидирована"_ansi);
-    EXPECT_EQ(closed.QFLiqDate, base::DayNumber(2021, 11, 2));
-    EXPECT_EQ(closed.QFRegDate, base::DayNumber(2012, 3, 15));
+    EXPECT_EQ(closed.QFLiqDate, base::DayNumber(2018, 4, 17));
+    EXPECT_EQ(closed.QFRegDate, base::DayNumber(2009, 6, 25));
+    EXPECT_EQ(closed.QFDol.View(), "ЛИКВИДАТОР"_ansi); // written with \u escapes
 }
 
 TEST(PartyAnswer, EmptyAndMissingSuggestions) {
@@ -171,14 +172,15 @@ TEST(ServiceErrorAnswer, LongMessageIsCutAt250) {
 
 TEST(VersionAnswerLoad, DataSetsAreMatchedByTheirExternalNames) {
     VersionAnswer v;
-    ASSERT_TRUE(LoadVersionAnswer(ReadFixture("version-sample.json"), v));
-    EXPECT_EQ(v.DADATA.VERSION.View(), "stable (9048:bf33b2acc8ba)");
-    EXPECT_EQ(v.SUGGESTIONS.VERSION.View(), "25.1 (b55eb7f1)");
-    EXPECT_EQ(v.SUGGESTIONS.RESOURCES.D1.View(), "20.01.2025");
+    ASSERT_TRUE(LoadVersionAnswer(ReadFixture("version.json"), v));
+    EXPECT_EQ(v.DADATA.VERSION.View(), "stable (9112:4be6c1a07f2e)");
+    EXPECT_EQ(v.SUGGESTIONS.VERSION.View(), "24.2 (8e1f0c55)");
+    EXPECT_EQ(v.SUGGESTIONS.RESOURCES.D1.View(), "18.02.2024");
     EXPECT_TRUE(v.SUGGESTIONS.RESOURCES.D2.Empty());
-    EXPECT_EQ(v.SUGGESTIONS.RESOURCES.D3.View(), "20.01.2025");
-    EXPECT_EQ(v.FACTOR.VERSION.View(), "25.1 (c6b4b6c9)");
-    EXPECT_EQ(v.FACTOR.RESOURCES.X3.View(), "17.01.2025");
+    EXPECT_EQ(v.SUGGESTIONS.RESOURCES.D3.View(), "16.02.2024");
+    EXPECT_EQ(v.FACTOR.VERSION.View(), "24.2 (3a9d7b21)");
+    EXPECT_EQ(v.FACTOR.RESOURCES.X1.View(), "17.02.2024");
+    EXPECT_EQ(v.FACTOR.RESOURCES.X3.View(), "14.02.2024");
 }
 
 TEST(VersionAnswerLoad, EscapedNamesAndOtherResources) {
