@@ -1,5 +1,5 @@
-// The routes through which tests steer the server: POST /_control selects faults or clears the state,
-// GET /_requests reads back what the server received.
+// The routes through which tests steer the server: POST /_control selects faults, releases held answers or
+// clears the state, GET /_requests reads back what the server received.
 #include "route_module.h"
 
 namespace kvilo::fake {
@@ -14,6 +14,8 @@ void Control(const httplib::Request& request, httplib::Response& response, Serve
         context.faults.Clear();
     } else if (action == "clear_requests") {
         context.log.Clear();
+    } else if (action == "release") {
+        context.faults.Release();
     } else if (action == "fault") {
         const std::optional<Fault> fault = FaultFromParams(request.params);
         if (!fault) {

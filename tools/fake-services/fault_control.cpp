@@ -27,7 +27,7 @@ std::string RangeStart(const httplib::Request& request) {
 
 std::optional<Fault> FaultFromParams(const httplib::Params& params) {
     static const std::map<std::string, Fault::Mode> kModes = {{"fail", Fault::Mode::Fail},
-                                                              {"slow", Fault::Mode::Slow},
+                                                              {"hold", Fault::Mode::Hold},
                                                               {"drop", Fault::Mode::Drop},
                                                               {"noranges", Fault::Mode::NoRanges}};
     const auto mode = kModes.find(TextParam(params, "mode"));
@@ -39,7 +39,6 @@ std::optional<Fault> FaultFromParams(const httplib::Params& params) {
     fault.status = IntParam(params, "status", fault.status);
     fault.count = IntParam(params, "count", fault.count);
     fault.skip = IntParam(params, "skip", fault.skip);
-    fault.delayMs = IntParam(params, "delay_ms", fault.delayMs);
     fault.after = static_cast<size_t>(IntParam(params, "after", 0));
     fault.perRange = IntParam(params, "per_range", 0) != 0;
     return fault;
@@ -53,6 +52,8 @@ void FaultControl::Add(const Fault& fault) {
 void FaultControl::Clear() {
     std::lock_guard lock(mutex_);
     armed_.clear();
+    ++releases_;
+    released_.notify_all();
 }
 
 std::optional<Fault> FaultControl::Take(const httplib::Request& request) {
@@ -68,6 +69,18 @@ std::optional<Fault> FaultControl::Take(const httplib::Request& request) {
         return fault;
     }
     return std::nullopt;
+}
+
+void FaultControl::Hold() {
+    std::unique_lock lock(mutex_);
+    const uint64_t seen = releases_;
+    released_.wait(lock, [this, seen] { return releases_ != seen; });
+}
+
+void FaultControl::Release() {
+    std::lock_guard lock(mutex_);
+    ++releases_;
+    released_.notify_all();
 }
 
 RequestState& CurrentRequest() {

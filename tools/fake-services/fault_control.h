@@ -1,10 +1,13 @@
 #pragma once
-// Faults a test selects for the requests that follow: answer with an error status, answer late, close
-// the connection in the middle of the body, or serve a resource as if the server knew no byte ranges.
-// They are set through POST /_control and apply to every route, present and future.
+// Faults a test selects for the requests that follow: answer with an error status, hold the answer until
+// the test releases it, close the connection in the middle of the body, or serve a resource as if the
+// server knew no byte ranges. They are set through POST /_control and apply to every route, present and
+// future.
 #include <httplib.h>
 
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -14,28 +17,33 @@
 namespace kvilo::fake {
 
 struct Fault {
-    enum class Mode { Fail, Slow, Drop, NoRanges };
+    enum class Mode { Fail, Hold, Drop, NoRanges };
     Mode mode = Mode::Fail;
     std::string path;      // the request path must start with this ("" = any path)
     std::string method;    // "" = any method, otherwise exactly this one (GET, HEAD, POST)
     int status = 500;      // Fail: the status answered
     int count = 1;         // matching requests hit; -1 = every one
     int skip = 0;          // matching requests let through before the first hit
-    int delayMs = 1000;    // Slow: the wait before the answer
     size_t after = 0;      // Drop: body bytes sent before the connection is closed
     bool perRange = false; // count and skip apply to each range start (Range header) separately
 };
 
-// Reads a fault from the control request's parameters (mode=fail|slow|drop|noranges, path, method,
-// status, count, skip, delay_ms, after, per_range=1). Empty when the mode is unknown.
+// Reads a fault from the control request's parameters (mode=fail|hold|drop|noranges, path, method,
+// status, count, skip, after, per_range=1). Empty when the mode is unknown.
 std::optional<Fault> FaultFromParams(const httplib::Params& params);
 
 class FaultControl {
 public:
     void Add(const Fault& fault);
+    // Removes every fault and releases the answers held so far.
     void Clear();
     // The fault that hits this request, consuming one of its hits; none when no fault applies.
     std::optional<Fault> Take(const httplib::Request& request);
+
+    // Blocks the calling request's worker until the next Release or Clear: the client sees no answer, for
+    // as long as the test wants, whatever the speed of the machine.
+    void Hold();
+    void Release();
 
 private:
     struct Counter {
@@ -48,6 +56,8 @@ private:
     };
     std::mutex mutex_;
     std::vector<Armed> armed_;
+    std::condition_variable released_;
+    uint64_t releases_ = 0; // counts Release and Clear calls, so that a held request knows it is let go
 };
 
 // What the handlers of one request decide for its answer; the answer is finished from it after routing.

@@ -1,9 +1,7 @@
 #include "server_setup.h"
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 namespace kvilo::fake {
 namespace {
@@ -49,8 +47,8 @@ void BeforeRouting(const httplib::Request& request, ServerContext& context) {
     state.logIndex = context.log.Begin(request);
     state.fault = context.faults.Take(request);
     if (!state.fault) return;
-    if (state.fault->mode == Fault::Mode::Slow) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(state.fault->delayMs));
+    if (state.fault->mode == Fault::Mode::Hold) {
+        context.faults.Hold();
     } else if (state.fault->mode == Fault::Mode::NoRanges) {
         const_cast<httplib::Request&>(request).headers.erase("Range");
         state.noAcceptRanges = true;
@@ -71,7 +69,7 @@ void AfterRouting(const httplib::Request& request, httplib::Response& response, 
 } // namespace
 
 void ConfigureServer(httplib::Server& server, ServerContext& context) {
-    // Slow answers hold a worker each; enough of them that the next request is never queued behind.
+    // Held answers keep a worker each; enough of them that the next request is never queued behind.
     server.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server.set_keep_alive_timeout(2);
     server.set_pre_routing_handler([&context](const httplib::Request& request, httplib::Response&) {

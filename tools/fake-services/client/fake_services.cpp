@@ -201,12 +201,15 @@ bool FakeServices::Reset() {
     return Control("action=reset");
 }
 
+bool FakeServices::ReleaseHeld() {
+    return Control("action=release");
+}
+
 bool FakeServices::AddFault(const FaultSpec& fault) {
     std::string query = "action=fault&mode=" + Encode(fault.mode) + "&path=" + Encode(fault.path) +
                         "&method=" + Encode(fault.method) + "&status=" + std::to_string(fault.status) +
                         "&count=" + std::to_string(fault.count) + "&skip=" + std::to_string(fault.skip) +
-                        "&delay_ms=" + std::to_string(fault.delayMs) + "&after=" + std::to_string(fault.after) +
-                        "&per_range=" + (fault.perRange ? "1" : "0");
+                        "&after=" + std::to_string(fault.after) + "&per_range=" + (fault.perRange ? "1" : "0");
     return Control(query);
 }
 

@@ -33,13 +33,12 @@ struct RecordedRequest {
 
 // See fault_control.h of the server for the meaning of each field.
 struct FaultSpec {
-    std::string mode{}; // "fail", "slow", "drop" or "noranges"
+    std::string mode{}; // "fail", "hold", "drop" or "noranges"
     std::string path{}; // request path prefix; "" = any
     std::string method{};
     int status = 500;
     int count = 1; // -1 = every matching request
     int skip = 0;
-    int delayMs = 1000;
     size_t after = 0;
     bool perRange = false;
 };
@@ -70,9 +69,11 @@ public:
     // The self-signed certificate of this run (empty without HTTPS), for clients that verify it.
     const std::string& CertificateFile() const { return certFile_; }
 
-    // Clears the faults and the request log.
+    // Clears the faults and the request log, and releases held answers.
     bool Reset();
     bool AddFault(const FaultSpec& fault);
+    // Lets every answer held by a "hold" fault go on.
+    bool ReleaseHeld();
     // Every request received since the last Reset, in arrival order; those whose target starts with
     // `prefix` when one is given.
     std::vector<RecordedRequest> Requests(std::string_view prefix = {}) const;
