@@ -1,5 +1,5 @@
-// Start-up to the main window shown, on the offscreen platform: the installation checks against the real
-// companion libraries beside this program, the services, and Browse_EGRUL built and shown. Budget: 0.5 s.
+// Start-up to the main window shown, on the offscreen platform: the installation checks against the
+// program's own libraries beside this program, the services, and Browse_EGRUL built and shown. Budget: 0.5 s.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 
 #include "app/program_services.h"
 #include "core/framework/message_presenter.h"
+#include "core/startup/build_info.h"
 #include "core/startup/installation_probe.h"
 #include "gui/browse/browse_window.h"
 
@@ -33,7 +34,7 @@ public:
 
 void BM_StartupToMainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
-        kvilo::startup::RunningInstallation installation;
+        kvilo::startup::RunningInstallation installation(kvilo::startup::kProgramBuild);
         TimedServices services;
         // A failed check must report, not wait for a click on a message box nobody sees.
         kvilo::framework::RecordingMessagePresenter messages;
