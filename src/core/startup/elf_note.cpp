@@ -68,11 +68,8 @@ struct FileHeader {
 
 std::optional<ElfFields> ReadIdentity(ByteSource& file) {
     uint8_t ident[16];
-    if (!file.ReadAt(0, ident, sizeof ident) || std::memcmp(ident,
-                                                            "\x7f"
-                                                            "ELF",
-                                                            4) != 0)
-        return std::nullopt;
+    constexpr uint8_t kMagic[4] = {0x7f, 'E', 'L', 'F'};
+    if (!file.ReadAt(0, ident, sizeof ident) || std::memcmp(ident, kMagic, sizeof kMagic) != 0) return std::nullopt;
     uint8_t fileClass = ident[4];
     uint8_t byteOrder = ident[5];
     if ((fileClass != 1 && fileClass != 2) || (byteOrder != 1 && byteOrder != 2)) return std::nullopt;

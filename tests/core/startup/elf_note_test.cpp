@@ -27,10 +27,8 @@ std::vector<uint8_t> BigEndian32WithVersionNote() {
     constexpr size_t notesAt = 52, descAt = notesAt + 12 + 4 + 8 + 12 + 8;
     constexpr size_t sectionsAt = descAt + 92;
     std::vector<uint8_t> f(sectionsAt + 2 * 40);
-    std::memcpy(f.data(),
-                "\x7f"
-                "ELF\x01\x02\x01",
-                7);
+    const uint8_t identity[] = {0x7f, 'E', 'L', 'F', 1 /* 32-bit */, 2 /* big-endian */, 1 /* version */};
+    std::memcpy(f.data(), identity, sizeof identity);
     Put<uint32_t>(f, 32, sectionsAt, true); // e_shoff
     Put<uint16_t>(f, 46, 40, true);         // e_shentsize
     Put<uint16_t>(f, 48, 2, true);          // e_shnum

@@ -50,8 +50,7 @@ TEST(VersionReader, ReadsTheVersionOfALibraryOfAnotherBuild) {
 
 TEST(VersionReader, AFileWithoutNoteAndAMissingFileHaveNoVersionInformation) {
     auto plain = std::filesystem::temp_directory_path() / "kvilo-version-reader-plain.bin";
-    std::ofstream(plain) << "\x7f"
-                            "ELF no version here VS_VERSION_INFO";
+    std::ofstream(plain) << "\177ELF, no version here, VS_VERSION_INFO";
     FileVersionInfoReader reader;
     EXPECT_EQ(reader.Size(plain.string()), 0u);
     EXPECT_EQ(reader.Size("/nonexistent/kvilo/libnothing.so"), 0u);
