@@ -30,12 +30,12 @@ set(CPACK_PACKAGE_VERSION ${KVILO_FULL_VERSION})
 set(CPACK_PACKAGE_VENDOR Tarvelo)
 set(CPACK_PACKAGE_CONTACT "Kvilo developers <kvilo@localhost>" CACHE STRING "The package's maintainer")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "counterparty look-up in the Russian state registers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kvilo looks up companies and sole traders in the Russian state registers (EGRUL / EGRIP) through a\n"
-    "suggestions web service: type an INN, a name or an address and it lists the register entries, opens one\n"
-    "as an extract card or on a map and exports the list to an XLSX workbook. kvilo-cli runs the same lookup\n"
-    "from the command line.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Kvilo looks up companies and sole traders in the Russian state registers
+(EGRUL / EGRIP) through a suggestions web service: type an INN, a name or an
+address and it lists the register entries, opens one as an extract card or
+on a map and exports the list to an XLSX workbook. kvilo-cli runs the same
+lookup from the command line.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -16,8 +16,8 @@ public:
     virtual ~InstallationProbe() = default;
     virtual std::string ProgramPath() = 0; // the running program's full path
     virtual uint32_t ProgramBuild() = 0;   // the build the program was made with
-    virtual uint32_t
-    CoreBuild(const std::string& programFolder) = 0; // what the core library reports; 0 when it cannot be loaded
+    // What the core library in `programFolder` reports when loaded; 0 when it cannot be loaded.
+    virtual uint32_t CoreBuild(const std::string& programFolder) = 0;
     // File names in the program folder of the first rows of the companion table, played by the program's
     // own libraries, in check order: the three storage drivers, then the core library.
     virtual std::vector<std::string> OwnLibraries() = 0;
