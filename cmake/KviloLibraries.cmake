@@ -4,6 +4,10 @@
 # The type of the program's own libraries, in one place: shared libraries that kvilo and kvilo-cli share, and
 # that the start-up check finds beside the program. In the build they all go to the program's folder.
 set(KVILO_LIBRARY_TYPE SHARED)
+if(KVILO_BUILD_FUZZ)
+    # libFuzzer instruments and runs the code under test inside its one program.
+    set(KVILO_LIBRARY_TYPE STATIC)
+endif()
 set(KVILO_PROGRAM_BUILD_DIR ${PROJECT_BINARY_DIR}/src/app)
 
 # The layers from the bottom up. "lower" holds the text, JSON, HTTP and XLSX libraries; "cli" sits beside
