@@ -30,9 +30,7 @@ Calculator::Calculator(std::string_view value, int32_t packSize, bool startInPac
 bool Calculator::Press(std::string_view key) {
     bool done = false;
     if (key == "C") return Clear();
-    if (key == "00")
-        done = Digits(key);
-    else if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
+    if (key == "00" || (key.size() == 1 && key[0] >= '0' && key[0] <= '9'))
         done = Digits(key);
     else if (key == ".")
         done = Point();
