@@ -91,6 +91,8 @@ void LoadAndApply(BrwSettings& settings, const std::string& id) {
         LoadFromFile(settings, id, memory.has_value());
     }
     settings.appearance = WithValueRules(settings.appearance);
+    // A stored format shows its marker columns as the designed one does.
+    ShowMarkerHeaders(list);
     std::string tip(base::RightTrim(list.Tip()));
     if (!tip.empty()) tip += ", ";
     list.SetTip(tip + kZoomTipSuffix);

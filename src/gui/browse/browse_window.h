@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/framework/error_manager.h"
+#include "core/listformat/brw_settings.h"
 #include "core/lookup/browse_actions.h"
 #include "core/lookup/party_lookup.h"
 #include "gui/browse/party_row_source.h"
@@ -23,7 +24,8 @@ class QToolButton;
 
 namespace kvilo::listcontrol {
 class FormatList;
-}
+class FormatListControl;
+} // namespace kvilo::listcontrol
 
 namespace kvilo::browse {
 
@@ -104,6 +106,8 @@ private:
     QComboBox* region_ = nullptr;
     std::array<QRadioButton*, 3> legalForms_{}; // " &ВСЕ", " &Юр/лица", " &Физ/лица"
     listcontrol::FormatList* list_ = nullptr;
+    std::unique_ptr<listcontrol::FormatListControl> listControl_;
+    listformat::BrwSettings brwSettings_; // the list's format and appearance (ApplyBrwFormat)
     QLineEdit* address_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* logo_ = nullptr;
