@@ -7,12 +7,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
 #include "base/cp1251.h"
 #include "core/framework/settings_store.h"
+#include "core/listformat/brw_set.h"
 #include "core/shell/shell_open.h"
+#include "gui/listcontrol/format_list.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
 #include "recording_launcher.h"
@@ -131,7 +134,48 @@ private slots:
         QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
     }
 
+    // Last: it places the main window. The run opens the main list, so its end writes lf.dat in the settings
+    // folder, and the next run opens the list as it was left.
+    void aRunThatShowedTheMainListWritesItToLfDat() {
+        const QString file = home_.path() + "/data/Tarvelo/Egrul/lf.dat";
+        QVERIFY(!QFileInfo::exists(file));
+        RunClosingTheMainWindow([](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        });
+        listformat::BrwSetRecord record;
+        QCOMPARE(listformat::BrwSet(file.toStdString()).Read("BrwEGRUL", record),
+                 listformat::BrwSet::ReadResult::Found);
+        QCOMPARE(record.defFormat, std::string(browse::kBrowseListFormat));
+        QCOMPARE(record.appearance.fontSize, 12);
+        int fontSize = 0;
+        RunClosingTheMainWindow(
+            [&](QWidget& window) { fontSize = window.findChild<listcontrol::FormatList*>("list")->fontSize(); });
+        QCOMPARE(fontSize, 12);
+    }
+
 private:
+    // Runs the whole program; `act` runs on the main window once it is shown, which is then closed.
+    void RunClosingTheMainWindow(const std::function<void(QWidget&)>& act) {
+        startup::InstallationFixture installation;
+        app::ProgramServices services;
+        framework::RecordingMessagePresenter messages;
+        startup::FileVersionInfoReader reader;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() != "Browse_EGRUL" || !window->isVisible()) continue;
+                poll.stop();
+                act(*window);
+                window->close();
+            }
+        });
+        poll.start(10);
+        QCOMPARE(startup::RunProgram(installation, services, reader), 0);
+        QVERIFY(messages.messages.empty());
+    }
+
     // The settings store holds no window section (it may hold the store's own list of sections).
     bool NoWindowWasPlaced() const {
         QSettings settings(home_.path() + "/config/Tarvelo/EGRUL.conf", QSettings::IniFormat);

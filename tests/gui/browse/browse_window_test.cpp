@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +32,7 @@
 #include "gui/browse/browse_window.h"
 #include "gui/framework/qt_message_presenter.h"
 #include "gui/listcontrol/format_list.h"
-#include "gui/listcontrol/group_header_view.h"
+#include "platform/font_match.h"
 
 using namespace kvilo;
 using namespace kvilo::base::literals;
@@ -111,6 +112,7 @@ private slots:
     void aHiddenColumnStaysHiddenThroughZoomAndReset();
     void aMarkerHeaderShowsItsDotAndIsNeverResized();
     void darkBarsGetWhiteSelectedTextAndLightBarsBlack();
+    void aListSetToCalibriShowsTheClosestFaceAndKeepsItsCode();
     void theListComesBackAsItWasLeftOnTheSameFpath();
     void theListShowsTheZoomKeysInItsTooltip();
     void ctrlEFromTheQueryFieldClearsIt();
@@ -678,6 +680,15 @@ void BrowseWindowTest::darkBarsGetWhiteSelectedTextAndLightBarsBlack() {
     ReopenWith(StoredEntry({1, 9, 15, 9, 11, 1, 40}));
     QCOMPARE(List()->selectedTextColour(), 0L);
     QCOMPARE(List()->palette().color(QPalette::HighlightedText), QColor(Qt::black));
+}
+
+void BrowseWindowTest::aListSetToCalibriShowsTheClosestFaceAndKeepsItsCode() {
+    ReopenWith(StoredEntry({1, 9, 0, 9, 11, 2, 40}));
+    QCOMPARE(List()->fontName(), std::string("Calibri"));
+    QCOMPARE(QFontInfo(List()->font()).family(), QString::fromStdString(platform::MatchFontFamily("Calibri")));
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    window_->close();
+    QCOMPARE(formats_->Memory().Find(listformat::kMainListId)->appearance.fontCode, 2);
 }
 
 void BrowseWindowTest::theListComesBackAsItWasLeftOnTheSameFpath() {
