@@ -1,7 +1,8 @@
 #pragma once
 // Browse_EGRUL, the program's main window: the query row, the result list (in its designed format or as
-// the user left it, through ApplyBrwFormat), the status line, the logo and the buttons. The lookup itself is RunLookup's; this window takes the fields
-// from the screen, shows what the lookup reports through LookupView, and starts the row actions.
+// the user left it, through ApplyBrwFormat), the status line, the logo and the buttons. The lookup itself is
+// RunLookup's; this window takes the fields from the screen, shows what the lookup reports through
+// LookupView, and starts the row actions.
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
