@@ -118,6 +118,9 @@ BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow
 // and nothing may report focus changes to a window that is half gone.
 BrowseWindow::~BrowseWindow() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
+    // Closing the widgets still moves the focus: the query field losing it must not call into this window.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
     list_->setRowSource(nullptr);
 }
 
