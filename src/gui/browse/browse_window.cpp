@@ -320,7 +320,7 @@ void BrowseWindow::TakeFields() {
 
 void BrowseWindow::PressQuery() {
     TakeFields();
-    lookup::RunLookup(data_, *this, options_.urls);
+    lookup::RunLookup(data_, *this, options_.services);
 }
 
 void BrowseWindow::PressClear() {

@@ -29,7 +29,7 @@ namespace kvilo::browse {
 
 struct BrowseOptions {
     int32_t buildDate = 0;
-    lookup::ServiceUrls urls;
+    lookup::LookupServices services;
     std::string siteAddress; // opened by a click on the logo
     bool demo = false;       // the services are stand-ins: the window says it shows demo data
     lookup::BrowseActions actions;

@@ -147,8 +147,8 @@ std::unique_ptr<browse::BrowseWindow> BrowseWindowTest::OpenWindow(bool demo) {
     browse::BrowseOptions options;
     options.demo = demo;
     options.buildDate = base::DayNumber(2024, 3, 16);
-    options.urls.suggestBase = server_.HttpUrl("");
-    options.urls.versionBase = server_.HttpUrl("");
+    options.services.urls.suggestBase = server_.HttpUrl("");
+    options.services.urls.versionBase = server_.HttpUrl("");
     options.siteAddress = "http://127.0.0.1:1/";
     options.actions = RecordingActions(log_);
     auto window = std::make_unique<browse::BrowseWindow>(std::move(options));
