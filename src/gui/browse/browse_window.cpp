@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <thread>
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
@@ -71,6 +72,7 @@ void SetQueryBackground(QLineEdit* query, const QColor& colour) {
 } // namespace
 
 BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
+    options_.services.access.abort = &abortTransfer_;
     InitKviloResources();
     setObjectName("Browse_EGRUL");
     QString title = ToQString(kBrowseTitle);
@@ -319,8 +321,13 @@ void BrowseWindow::TakeFields() {
 }
 
 void BrowseWindow::PressQuery() {
+    if (busy_) return; // input waits during a lookup; only a key sent past the event queue gets here
     TakeFields();
-    lookup::RunLookup(data_, *this, options_.services);
+    busy_ = true;
+    abortTransfer_ = false;
+    const bool stop = lookup::RunLookup(data_, *this, options_.services);
+    busy_ = false;
+    if (stop || closing_) close();
 }
 
 void BrowseWindow::PressClear() {
@@ -464,9 +471,34 @@ bool BrowseWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+// Closed during a lookup, the window first ends the running transfer; the lookup then stops and the window
+// closes.
 void BrowseWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        closing_ = true;
+        abortTransfer_ = true;
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && closed_) closed_();
+}
+
+void BrowseWindow::RunTransfer(const std::function<void()>& transfer) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&transfer, &loop] {
+        try {
+            transfer();
+        } catch (...) {
+            // The lookup reads an outcome it did not get as an answer it could not read.
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // Paint, timer and window-system events go on; keys and clicks wait until the transfer has ended.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    QApplication::restoreOverrideCursor();
 }
 
 void BrowseWindow::ShowStatusLine(const std::string& statusLine) {

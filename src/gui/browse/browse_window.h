@@ -5,6 +5,7 @@
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -57,6 +58,10 @@ public:
     void SelectRow(size_t index) override;
     void EnableRowButtons(bool enable) override;
     void ShowAddressLine(const std::string& address) override;
+    // The transfer runs on a worker thread while the window keeps painting under a busy cursor; user input
+    // waits until it has ended.
+    void RunTransfer(const std::function<void()>& transfer) override;
+    bool Closing() const override { return closing_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +103,9 @@ private:
     PartyRowSource rowSource_{data_.rows};
     std::function<void()> closed_;
     bool opened_ = false;
+    bool busy_ = false;    // a lookup runs: nothing may start a second one
+    bool closing_ = false; // the window was closed during a lookup, which ends before it closes
+    std::atomic<bool> abortTransfer_{false};
 
     QLineEdit* query_ = nullptr;
     QToolButton* clearQuery_ = nullptr;

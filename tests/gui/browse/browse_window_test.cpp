@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -64,6 +65,23 @@ QString Q(const char* ansi) {
     return ToQString(ansi);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+
 } // namespace
 
 class BrowseWindowTest : public QObject {
@@ -99,6 +117,8 @@ private slots:
     void theWindowKeepsItsProcedureNameWhileOpen();
     void theQueryHoldsTwoHundredCharacters();
     void aPlacementOutsideTheScreenComesBackIntoIt();
+    void aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne();
+    void closingDuringALookupEndsItAndShowsNothing();
 
 private:
     std::unique_ptr<browse::BrowseWindow> OpenWindow(bool demo = false);
@@ -552,6 +572,55 @@ void BrowseWindowTest::aPlacementOutsideTheScreenComesBackIntoIt() {
                                                                            .arg(screen.width())
                                                                            .arg(screen.height())));
     QCOMPARE(window_->size(), QSize(740, 500));
+}
+
+// The transfer runs while the window's event loop goes on: it paints, shows a busy cursor and lets nothing
+// start a second lookup. The answer is held back by the fake until the check is done.
+void BrowseWindowTest::aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    Type("ЗАРЯ"_ansi);
+    bool busyCursor = false;
+    bool painted = false;
+    QString statusMeanwhile;
+    QTimer::singleShot(0, this, [&] {
+        busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        statusMeanwhile = Status();
+        auto* status = window_->findChild<QLabel*>("status");
+        PaintCounter counter(status);
+        status->update();
+        painted = QTest::qWaitFor([&] { return counter.paints > 0; }, 5000);
+        // A key sent straight to the window, past the event queue, finds the lookup running.
+        QTest::keyClick(window_.get(), Qt::Key_F12);
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        QVERIFY(server_.ReleaseHeld());
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(busyCursor);
+    QVERIFY(painted);
+    QCOMPARE(statusMeanwhile, Q("Запрос информации ..."_ansi));
+    QCOMPARE(SuggestRequests(), size_t{1});
+    QCOMPARE(List()->model()->rowCount(), 20);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// Closed during a lookup, the window ends the transfer, says nothing more and closes.
+void BrowseWindowTest::closingDuringALookupEndsItAndShowsNothing() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    bool closed = false;
+    bool openWhileTheTransferEnds = false;
+    window_->setClosedHandler([&closed] { closed = true; });
+    Type("ЗАРЯ"_ansi);
+    QTimer::singleShot(0, this, [&] {
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        window_->close();
+        openWhileTheTransferEnds = window_->isVisible();
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(openWhileTheTransferEnds);
+    QVERIFY(closed);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(messages_->messages.empty());
+    QVERIFY(server_.Requests("/api/v2/version").empty());
 }
 
 QTEST_MAIN(BrowseWindowTest)
