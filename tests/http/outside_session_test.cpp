@@ -72,7 +72,7 @@ TEST_F(OutsideSession, TheAbortFlagEndsAHeldTransfer) {
     TCurlClass session;
     StringSink sink;
     std::thread closer([&] {
-        while (Server().Requests("/echo").empty())
+        for (int waited = 0; Server().Requests("/echo").empty() && waited < 3000; ++waited)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         abort = true;
     });

@@ -366,42 +366,62 @@ TEST_F(LookupServiceTest, AServerWhoseCertificateFailsGetsNoRequestAndNoToken) {
     EXPECT_TRUE(server_->Requests(kSuggestPartyPath).empty());
 }
 
-// Small limits stand in for the program's (20 s, 10 B/s for 15 s, 60 s, 16 MB). The silent and the slow
-// server are the version service: libcurl counts the request body sent in its speed for five seconds, so a
+// Small limits stand in for the program's (20 s, 10 B/s for 15 s, 60 s, 16 MB), each case with only the one
+// it reaches small, so that a slow machine never ends the rest of the lookup early. The silent and the slow
+// server are the version service: libcurl counts a request body in its speed for five seconds, so a
 // lookup's POST would take that much longer to count as slow.
 TEST_F(LookupServiceTest, SilentSlowEndlessAndHugeAnswersEndAtTheirLimitWithItsMessage) {
-    // libcurl looks at the speed once a second, so the total limit stays well clear of the low-speed one.
-    services_.access.limits = {.connectSeconds = 1,
-                               .lowSpeedBytesPerSecond = 10,
-                               .lowSpeedSeconds = 1,
-                               .totalSeconds = 3,
-                               .maxBytes = 1u << 20};
-    const std::string slow = "| Сервис передавал меньше 10 байт/с в течение 1 с."_ansi;
-    const std::string huge = "| Maximum file size exceeded| Превышен предел размера ответа 1 МБ."_ansi;
+    const http::TransferLimits roomy = {.connectSeconds = 20,
+                                        .lowSpeedBytesPerSecond = 1,
+                                        .lowSpeedSeconds = 20,
+                                        .totalSeconds = 60,
+                                        .maxBytes = 16u << 20};
+    http::TransferLimits slow = roomy;
+    slow.lowSpeedBytesPerSecond = 10;
+    slow.lowSpeedSeconds = 1;
+    http::TransferLimits brief = roomy;
+    brief.totalSeconds = 2;
+    http::TransferLimits small = roomy;
+    small.maxBytes = 1u << 20;
+    http::TransferLimits hasty = roomy;
+    hasty.connectSeconds = 1;
+    const std::string slowText = "| Сервис передавал меньше 10 байт/с в течение 1 с."_ansi;
+    const std::string hugeText = "| Maximum file size exceeded| Превышен предел размера ответа 1 МБ."_ansi;
     const struct {
         testsupport::FaultSpec fault;
+        http::TransferLimits limits;
         std::string ending;
     } cases[] = {
-        {{.mode = "hold", .path = "/api/v2/version"}, slow},
-        {{.mode = "drip", .path = "/api/v2/version", .bytes = 1, .intervalMs = 1000}, slow},
+        {{.mode = "hold", .path = "/api/v2/version"}, slow, slowText},
+        {{.mode = "drip", .path = "/api/v2/version", .bytes = 1, .intervalMs = 1000}, slow, slowText},
         {{.mode = "drip", .path = kSuggestPartyPath, .bytes = 40, .intervalMs = 100},
-         "| Превышен предел времени запроса 3 с."_ansi},
-        {{.mode = "flood", .path = kSuggestPartyPath, .bytes = 17u << 20, .chunked = true}, huge},
-        {{.mode = "flood", .path = kSuggestPartyPath, .bytes = 17u << 20}, huge},
+         brief,
+         "| Превышен предел времени запроса 2 с."_ansi},
+        {{.mode = "flood", .path = kSuggestPartyPath, .bytes = 17u << 20, .chunked = true}, small, hugeText},
+        {{.mode = "flood", .path = kSuggestPartyPath, .bytes = 17u << 20}, small, hugeText},
     };
+    data_.query = "ладога"_ansi;
     for (const auto& c : cases) {
         ASSERT_TRUE(server_->Reset());
         ASSERT_TRUE(server_->AddFault(c.fault));
         messages_.messages.clear();
-        Lookup("ладога");
+        services_.access.limits = c.limits;
+        // Each case runs the one transfer it is about.
+        if (c.fault.path == kSuggestPartyPath) {
+            data_.actualityDate = 1;
+            EXPECT_FALSE(RunLookup(data_, view_, services_));
+        } else {
+            EXPECT_FALSE(QueryActuality(data_, view_, services_));
+        }
         ASSERT_EQ(messages_.messages.size(), 1u) << c.fault.mode;
         EXPECT_TRUE(messages_.messages[0].text.ends_with(c.ending)) << base::AnsiToUtf8(messages_.messages[0].text);
     }
     // A server that takes the connection but never answers the TLS handshake.
+    services_.access.limits = hasty;
     services_.urls.suggestBase = "https://127.0.0.1:" + std::to_string(server_->RawPort());
     messages_.messages.clear();
     Lookup("заря");
-    ASSERT_FALSE(messages_.messages.empty());
+    ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_TRUE(messages_.messages[0].text.ends_with("| Соединение с сервисом не установлено за 1 с."_ansi))
         << base::AnsiToUtf8(messages_.messages[0].text);
 }
