@@ -96,7 +96,8 @@ bool FakeServices::MakeCertificate() {
     certFile_ = runDir_ + "/cert.pem";
     keyFile_ = runDir_ + "/key.pem";
     if (RunQuietly({"openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-addext",
-                    "subjectAltName=IP:127.0.0.1", "-keyout", keyFile_, "-out", certFile_, "-days", "2"})) {
+                    "subjectAltName=IP:127.0.0.1,DNS:localhost", "-keyout", keyFile_, "-out", certFile_, "-days",
+                    "2"})) {
         return true;
     }
     error_ = "openssl could not make a certificate in " + runDir_;
