@@ -7,9 +7,11 @@
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
 #include "core/online/location_map.h"
+#include "core/online/maker_site.h"
 #include "core/shell/screen_keyboard.h"
 #include "core/shell/shell_open.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/online/ask_update_window.h"
 #include "platform/command_line.h"
 
 namespace kvilo::app {
@@ -40,10 +42,7 @@ lookup::BrowseActions ProgramBrowseActions() {
         online::StartLocationMap(map.caption, map.longitude, map.latitude);
     };
     actions.listSettings = [] { ShowNotBuiltYet(" Настройка формата списка."_ansi); };
-    actions.checkUpdate = [](int32_t) {
-        ShowNotBuiltYet(" Проверка и обновление версии программы."_ansi);
-        return false;
-    };
+    actions.checkUpdate = [](int32_t buildDate) { return online::CheckForUpdate(buildDate); };
     actions.screenKeyboard = [] { shell::ShowScreenKeyboard(); };
     actions.openSite = [](const std::string& address) { shell::StartShellOpen(address, ""); };
     return actions;
@@ -53,8 +52,7 @@ browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
     browse::BrowseOptions options;
     options.buildDate = buildDate;
     options.urls = lookup::ServiceUrlsFromParameters();
-    std::string site = platform::CommandParameter("SITEURL");
-    options.siteAddress = site.empty() ? kMakerSite : site;
+    options.siteAddress = online::MakerSitesFromParameters().addresses[0];
     options.demo =
         !platform::CommandParameter("SUGGESTURL").empty() || !platform::CommandParameter("VERSIONURL").empty();
     options.actions = ProgramBrowseActions();

@@ -7,12 +7,9 @@
 
 namespace kvilo::app {
 
-// The maker's web site, opened by a click on the logo; the SITEURL parameter replaces it.
-inline constexpr const char* kMakerSite = "https://www.tarvelo.ru/";
-
-// The keyboard, the web site, the extract card and the export are real; the map's entry point says that the
-// map is not there yet; the list settings and the update check are not built yet and show a message that
-// says so.
+// The keyboard, the web site (the maker's first address; SITEURL replaces it), the extract card, the export,
+// the map and the update check are real; the list settings are not built yet and show a message that says
+// so.
 lookup::BrowseActions ProgramBrowseActions();
 
 // The main window's options: the build date, the service addresses and the demo flag from the command

@@ -12,6 +12,8 @@
 #include "app/program_services.h"
 #include "base/cp1251.h"
 #include "core/framework/settings_store.h"
+#include "core/online/location_map.h"
+#include "core/online/maker_site.h"
 #include "core/shell/shell_open.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
@@ -64,7 +66,7 @@ private slots:
         browse::BrowseOptions plain = app::ProgramBrowseOptions(81528);
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
-        QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
+        QCOMPARE(plain.siteAddress, std::string(online::kMakerSiteAddresses[0]));
         QCOMPARE(plain.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
 
         platform::SetCommandLine(
@@ -80,12 +82,19 @@ private slots:
 
     void functionsNotBuiltYetSaySo() {
         framework::RecordingMessagePresenter messages;
-        lookup::BrowseActions actions = app::ProgramBrowseActions();
-        actions.listSettings();
-        QVERIFY(!actions.checkUpdate(81528));
-        QCOMPARE(messages.messages.size(), size_t{2});
-        for (const framework::Message& message : messages.messages)
-            QVERIFY(message.text.find("ещё не сделана"_ansi) != std::string::npos);
+        app::ProgramBrowseActions().listSettings();
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QVERIFY(messages.messages[0].text.find("ещё не сделана"_ansi) != std::string::npos);
+    }
+
+    void theUpdateButtonChecksTheMakersSite() {
+        framework::RecordingMessagePresenter messages;
+        platform::SetCommandLine(std::vector<std::string>{"SITEURL=https://127.0.0.1:1"});
+        QVERIFY(!app::ProgramBrowseActions().checkUpdate(81528));
+        platform::SetCommandLine(std::vector<std::string>{});
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(messages.messages[0].text,
+                 std::string("Не удалось получить информацию о наличии обновлений программы !"_ansi));
     }
 
     void theCardTheExportAndTheMapAreWired() {
@@ -126,9 +135,11 @@ private slots:
             QCOMPARE(launcher.opened[0].parameters, std::string());
         }
 
-        actions.showMap({"1         ", "37.59", "55.70"});
+        // The map runs on a thread of its own; without coordinates it asks no service.
+        actions.showMap({"1         ", "0", "55.70"});
+        online::WaitForLocationMaps();
         QCOMPARE(messages.messages.size(), size_t{2});
-        QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
+        QCOMPARE(messages.messages[1].text, std::string("Нет доступа к данным GPS / ГЛОНАСС !"_ansi));
     }
 
 private:
