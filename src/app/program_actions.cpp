@@ -6,6 +6,7 @@
 #include "base/cp1251.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
+#include "core/framework/settings_store.h"
 #include "core/online/location_map.h"
 #include "core/online/maker_site.h"
 #include "core/shell/screen_keyboard.h"
@@ -51,7 +52,9 @@ lookup::BrowseActions ProgramBrowseActions() {
 browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
     browse::BrowseOptions options;
     options.buildDate = buildDate;
-    options.urls = lookup::ServiceUrlsFromParameters();
+    const framework::SettingsStore* store = framework::CurrentSettingsStore();
+    const std::string storedToken = store ? store->Fetch(lookup::kTokenSection, lookup::kTokenEntry) : std::string();
+    options.services = lookup::LookupServicesFromParameters(storedToken);
     options.siteAddress = online::MakerSitesFromParameters().addresses[0];
     options.demo =
         !platform::CommandParameter("SUGGESTURL").empty() || !platform::CommandParameter("VERSIONURL").empty();

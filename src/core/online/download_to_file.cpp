@@ -9,15 +9,13 @@ namespace {
 
 constexpr std::string_view kUserAgent = "Mozilla/1.22 (compatible; MSIE 10.0; Windows 3.1)";
 
-// The download session: libcurl's progress drives the caller's bar.
+// The download session: libcurl's progress drives the caller's bar. The session itself watches the abort
+// flag and the limits of the access.
 class DownloadSession : public http::TCurlHttpClass {
 public:
-    DownloadSession(ProgressControl* progress, const OutsideAccess& access) : progress_(progress), access_(access) {}
+    explicit DownloadSession(ProgressControl* progress) : progress_(progress) {}
 
     int OnProgress(double downloadTotal, double downloadNow, double, double) override {
-        if (access_.abort != nullptr && access_.abort->load()) return 1;
-        // An answer without a length is counted here; libcurl stops announced ones itself.
-        if (downloadNow > static_cast<double>(access_.limits.maxBytes)) return 1;
         if (progress_ == nullptr) return 0;
         if (std::optional<int> value = ProgressValue(downloadTotal, downloadNow)) progress_->SetProgress(*value);
         return 0;
@@ -25,7 +23,6 @@ public:
 
 private:
     ProgressControl* progress_;
-    const OutsideAccess& access_;
 };
 
 } // namespace
@@ -37,17 +34,17 @@ std::optional<int> ProgressValue(double total, double received) {
 }
 
 DownloadResult DownloadToFile(std::string_view url, std::string_view fileName, ProgressControl* progress,
-                              const OutsideAccess& access) {
+                              const http::OutsideAccess& access) {
     DownloadResult result;
     // The file layer would cut a longer name and write somewhere else.
     if (fileName.size() > http::kMaxFileNameLength) {
         result.code = CURLE_WRITE_ERROR;
         return result;
     }
-    DownloadSession session(progress, access);
+    DownloadSession session(progress);
     if (progress != nullptr) progress->SetProgress(0);
     result.code = session.Init();
-    if (result.code == 0) result.code = PrepareOutsideSession(session, access);
+    if (result.code == 0) result.code = http::PrepareOutsideSession(session, access);
     if (result.code == 0) result.code = session.SetUserAgent(kUserAgent);
     if (result.code == 0) result.code = session.ReadFile(url, fileName);
     result.httpStatus = session.GetResponseCode();

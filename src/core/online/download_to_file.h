@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/online/online_session.h"
+#include "http/outside_session.h"
 
 namespace kvilo::online {
 
@@ -31,6 +31,6 @@ struct DownloadResult {
 // setting `progress` (when given) to 0 first and then by ProgressValue. A transfer that fails, or reaches a
 // limit of `access`, leaves no file behind: a half-written file is of no use to any caller.
 DownloadResult DownloadToFile(std::string_view url, std::string_view fileName, ProgressControl* progress,
-                              const OutsideAccess& access);
+                              const http::OutsideAccess& access);
 
 } // namespace kvilo::online

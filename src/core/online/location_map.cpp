@@ -76,7 +76,7 @@ ImageCardOpener* SetImageCardOpener(ImageCardOpener* opener) {
     return gOpener.exchange(opener);
 }
 
-OutsideAccess MapAccess(OutsideAccess access) {
+http::OutsideAccess MapAccess(http::OutsideAccess access) {
     access.limits.maxBytes = uint64_t{8} << 20;
     return access;
 }
@@ -90,7 +90,7 @@ bool IsPngFile(std::string_view path) {
 }
 
 void ShowLocationMap(std::string_view spec, std::string_view longitude, std::string_view latitude,
-                     const OutsideAccess& access) {
+                     const http::OutsideAccess& access) {
     const double lat = CoordinateOf(latitude);
     const double lon = CoordinateOf(longitude);
     if (lat == 0 || lon == 0) {
@@ -125,7 +125,7 @@ void StartLocationMap(std::string spec, std::string longitude, std::string latit
     }
     std::thread([spec = std::move(spec), longitude = std::move(longitude), latitude = std::move(latitude), abort,
                  &running] {
-        OutsideAccess access = OutsideAccessFromParameters();
+        http::OutsideAccess access = http::OutsideAccessFromParameters();
         access.abort = abort;
         ShowLocationMap(spec, longitude, latitude, access);
         std::lock_guard lock(running.mutex);

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/online/online_session.h"
+#include "http/outside_session.h"
 
 namespace kvilo::online {
 
@@ -33,7 +33,7 @@ public:
 ImageCardOpener* SetImageCardOpener(ImageCardOpener* opener);
 
 // The access for a map picture: the given one, the answer bounded to 8 MB (a 650 x 450 picture is far less).
-OutsideAccess MapAccess(OutsideAccess access);
+http::OutsideAccess MapAccess(http::OutsideAccess access);
 
 // True when the file starts with the PNG signature.
 bool IsPngFile(std::string_view path);
@@ -44,7 +44,7 @@ bool IsPngFile(std::string_view path);
 // transfer shows nothing; an answer without a body, or one that is not a PNG picture (an error page),
 // is said in a message. The temporary picture never outlives the call.
 void ShowLocationMap(std::string_view spec, std::string_view longitude, std::string_view latitude,
-                     const OutsideAccess& access);
+                     const http::OutsideAccess& access);
 
 // Runs ShowLocationMap on a thread of its own with copies of its texts and the command line's access, and
 // returns at once, so the caller stays usable while the map loads and while it is open.

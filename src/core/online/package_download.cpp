@@ -39,7 +39,7 @@ void Show(std::string text, framework::MessageIcon icon = framework::MessageIcon
 
 } // namespace
 
-OutsideAccess PackageAccess(OutsideAccess access) {
+http::OutsideAccess PackageAccess(http::OutsideAccess access) {
     access.limits.maxBytes = uint64_t{512} << 20;
     access.limits.totalSeconds = 3600;
     return access;
@@ -67,7 +67,7 @@ std::string InstallPackagePath(std::string_view link) {
 }
 
 PackageOutcome FetchPackage(UpdateMode mode, const std::string& path, const PublishedVersion& published,
-                            ProgressControl* progress, const OutsideAccess& access, const std::string& programFolder) {
+                            ProgressControl* progress, const http::OutsideAccess& access, const std::string& programFolder) {
     platform::RemoveFile(path);
     if (platform::FileExists(path)) return PackageOutcome::NoAccess;
     const DownloadResult result = DownloadToFile(published.link, path, progress, PackageAccess(access));

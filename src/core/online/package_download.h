@@ -19,7 +19,7 @@ enum class UpdateMode {
 inline constexpr const char* kPackageExtension = ".deb";
 
 // The access for a package: the given one, with room for a package (512 MB, an hour).
-OutsideAccess PackageAccess(OutsideAccess access);
+http::OutsideAccess PackageAccess(http::OutsideAccess access);
 
 // Choice 1 needs the program installed on this machine: not when it runs from a network path ("//") or a
 // path that is not absolute (one without a drive).
@@ -46,7 +46,7 @@ enum class PackageOutcome {
 // the published checksum, then hands it on as `mode` says. Nothing that failed is left at `path`.
 // `programFolder` is where the installer puts the program on systems whose installer asks for it.
 PackageOutcome FetchPackage(UpdateMode mode, const std::string& path, const PublishedVersion& published,
-                            ProgressControl* progress, const OutsideAccess& access, const std::string& programFolder);
+                            ProgressControl* progress, const http::OutsideAccess& access, const std::string& programFolder);
 
 // The message of an outcome (none for InstallerStarted and Cancelled).
 void ReportPackageOutcome(PackageOutcome outcome, const std::string& path);

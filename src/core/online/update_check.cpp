@@ -31,12 +31,12 @@ bool ReadSmallFile(const std::string& path, std::string& text) {
 
 } // namespace
 
-OutsideAccess VersionFileAccess(OutsideAccess access) {
+http::OutsideAccess VersionFileAccess(http::OutsideAccess access) {
     access.limits.maxBytes = kMaxVersionFileSize;
     return access;
 }
 
-PublishedVersion FetchVersionFile(std::string_view url, const OutsideAccess& access) {
+PublishedVersion FetchVersionFile(std::string_view url, const http::OutsideAccess& access) {
     const std::string path = platform::TempFolder() + platform::NewGuidName() + ".tmp";
     platform::RemoveFile(path);
     const DownloadResult result = DownloadToFile(url, path, nullptr, VersionFileAccess(access));
@@ -46,7 +46,7 @@ PublishedVersion FetchVersionFile(std::string_view url, const OutsideAccess& acc
     return read ? ReadVersionText(text) : PublishedVersion{};
 }
 
-PublishedVersion FetchPublishedVersion(const MakerSites& sites, size_t first, const OutsideAccess& access) {
+PublishedVersion FetchPublishedVersion(const MakerSites& sites, size_t first, const http::OutsideAccess& access) {
     first = first % sites.addresses.size();
     PublishedVersion published = FetchVersionFile(VersionFileUrl(sites.addresses[first]), access);
     if (published.Complete()) return published;

@@ -9,21 +9,21 @@
 #include <string_view>
 
 #include "core/online/maker_site.h"
-#include "core/online/online_session.h"
+#include "http/outside_session.h"
 #include "core/online/version_file.h"
 
 namespace kvilo::online {
 
 // The access for a version file: the given one, the answer bounded to kMaxVersionFileSize.
-OutsideAccess VersionFileAccess(OutsideAccess access);
+http::OutsideAccess VersionFileAccess(http::OutsideAccess access);
 
 // The version file at `url`, read through a temporary file that is deleted again. An answer that fails, is
 // not a 2xx answer (an error page) or is larger than a version file gives an empty version.
-PublishedVersion FetchVersionFile(std::string_view url, const OutsideAccess& access);
+PublishedVersion FetchVersionFile(std::string_view url, const http::OutsideAccess& access);
 
 // The published version from the site at `first` (0 or 1), then, when that answer is not complete, once
 // from the other address.
-PublishedVersion FetchPublishedVersion(const MakerSites& sites, size_t first, const OutsideAccess& access);
+PublishedVersion FetchPublishedVersion(const MakerSites& sites, size_t first, const http::OutsideAccess& access);
 
 // 0 or 1 with equal probability.
 size_t RandomSiteIndex();

@@ -17,6 +17,7 @@
 #include "core/calculator/calc_number.h"
 #include "core/framework/error_manager.h"
 #include "core/framework/qt_text.h"
+#include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
 
 namespace kvilo::calculator {
@@ -71,7 +72,7 @@ std::string_view KeyOfCharacter(QChar c) {
 }
 
 QFont LargeFont() {
-    QFont font("Segoe UI", 14);
+    QFont font = framework::ProgramFont(framework::kWindowFontName, 14);
     font.setBold(true);
     return font;
 }
@@ -111,7 +112,7 @@ CalcBigWindow::CalcBigWindow(std::string_view caption, std::string_view goodsCod
     : QDialog(parent), engine_(value, packSize, startInPacks), masked_(MasksTotal(valueLabel, packSize)) {
     setObjectName(kCalcProcedure);
     setWindowTitle(ToQString(CalcTitle(caption)));
-    setFont(QFont("Segoe UI", 10));
+    setFont(framework::ProgramFont(framework::kWindowFontName, 10));
 
     auto* layout = new QVBoxLayout(this);
     if (ShowsGoodsLine(goodsName)) layout->addWidget(BuildGoodsLine(goodsCode, goodsName));

@@ -74,7 +74,7 @@ std::string FolderOf(const std::string& path) {
 } // namespace
 
 AskUpdateWindow::AskUpdateWindow(int32_t buildDate, PublishedVersion published, std::string programPath,
-                                 OutsideAccess access, QWidget* parent)
+                                 http::OutsideAccess access, QWidget* parent)
     : QDialog(parent), published_(std::move(published)), programPath_(std::move(programPath)),
       access_(std::move(access)), askSavePath_(&AskSavePathWithDialog) {
     setObjectName(kProcedure);
@@ -189,7 +189,7 @@ void AskUpdateWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool CheckForUpdate(int32_t buildDate) {
-    const OutsideAccess access = OutsideAccessFromParameters();
+    const http::OutsideAccess access = http::OutsideAccessFromParameters();
     PublishedVersion published;
     RunOffGuiThread([&] { published = FetchPublishedVersion(MakerSitesFromParameters(), RandomSiteIndex(), access); },
                     WhileWaiting::HoldInput);

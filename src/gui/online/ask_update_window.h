@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/framework/error_manager.h"
-#include "core/online/online_session.h"
+#include "http/outside_session.h"
 #include "core/online/package_download.h"
 #include "core/online/version_file.h"
 
@@ -25,7 +25,7 @@ class AskUpdateWindow : public QDialog {
 public:
     // `programPath` is the running program's file: choice 1 is offered only for a program installed on this
     // machine (InstallAllowed).
-    AskUpdateWindow(int32_t buildDate, PublishedVersion published, std::string programPath, OutsideAccess access,
+    AskUpdateWindow(int32_t buildDate, PublishedVersion published, std::string programPath, http::OutsideAccess access,
                     QWidget* parent = nullptr);
 
     // Asks where choice 2 saves the package, proposing `proposed`; an empty answer is a cancelled dialog.
@@ -58,7 +58,7 @@ private:
     framework::ProcedureScope procedure_{"AskUpdate"};
     PublishedVersion published_;
     std::string programPath_;
-    OutsideAccess access_;
+    http::OutsideAccess access_;
     SavePathAsker askSavePath_;
     std::atomic<bool> stop_{false};
     bool downloading_ = false;

@@ -119,7 +119,7 @@ protected:
 
     static inline std::unique_ptr<testsupport::FakeServices> server_;
     kvilo::testing::TempDir ram_;
-    OutsideAccess access_;
+    http::OutsideAccess access_;
     framework::RecordingMessagePresenter messages_;
 };
 
@@ -171,7 +171,7 @@ TEST_F(OnlineServicesTest, BothAddressesDownGiveNoInformation) {
 }
 
 TEST_F(OnlineServicesTest, TheSiteMustProveItsName) {
-    EXPECT_FALSE(FetchVersionFile(VersionFileUrl(server_->HttpsUrl("")), OutsideAccess{}).Complete());
+    EXPECT_FALSE(FetchVersionFile(VersionFileUrl(server_->HttpsUrl("")), http::OutsideAccess{}).Complete());
     EXPECT_TRUE(server_->Requests("/_version").empty()); // refused in the handshake
 }
 

@@ -16,6 +16,7 @@
 #include "core/online/location_map.h"
 #include "fake_services.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/framework/program_font.h"
 #include "platform/command_line.h"
 
 using namespace kvilo::base::literals;
@@ -76,7 +77,8 @@ private slots:
     void showsTheRowUnderItsLabels() {
         ExtractCard card(Company());
         QCOMPARE(card.windowTitle(), Q("Просмотр выписки ЕГРЮЛ"_ansi));
-        QCOMPARE(card.font().family(), QString("Segoe UI"));
+        // The windows' font, in the face this system has for it.
+        QCOMPARE(card.font().family(), kvilo::framework::ProgramFont(kvilo::framework::kWindowFontName).family());
         QCOMPARE(card.Field("Наименование"_ansi)->text(), Q("ООО \"Ромашка\""_ansi));
         QCOMPARE(card.Field("ИНН"_ansi)->text(), QString("7707083893"));
         QCOMPARE(card.Field("Адрес"_ansi)->text(), Q("г Москва, ул Вавилова, д 19"_ansi));

@@ -160,7 +160,7 @@ private slots:
 private:
     testsupport::FakeServices server_{testsupport::FakeServices::Options{.https = true}};
     QTemporaryDir ram_;
-    online::OutsideAccess access_;
+    http::OutsideAccess access_;
     online::PublishedVersion published_;
 };
 
