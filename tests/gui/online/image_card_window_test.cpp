@@ -145,8 +145,8 @@ private slots:
     void theMainWindowStaysUsableWhileASlowMapLoads() {
         browse::BrowseOptions options;
         options.buildDate = base::DayNumber(2024, 3, 16);
-        options.urls.suggestBase = server_.HttpUrl("");
-        options.urls.versionBase = server_.HttpUrl("");
+        options.services.urls.suggestBase = server_.HttpUrl("");
+        options.services.urls.versionBase = server_.HttpUrl("");
         options.actions.showMap = [](const lookup::MapArguments& map) {
             online::StartLocationMap(map.caption, map.longitude, map.latitude);
         };
