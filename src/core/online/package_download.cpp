@@ -67,7 +67,8 @@ std::string InstallPackagePath(std::string_view link) {
 }
 
 PackageOutcome FetchPackage(UpdateMode mode, const std::string& path, const PublishedVersion& published,
-                            ProgressControl* progress, const http::OutsideAccess& access, const std::string& programFolder) {
+                            ProgressControl* progress, const http::OutsideAccess& access,
+                            const std::string& programFolder) {
     platform::RemoveFile(path);
     if (platform::FileExists(path)) return PackageOutcome::NoAccess;
     const DownloadResult result = DownloadToFile(published.link, path, progress, PackageAccess(access));

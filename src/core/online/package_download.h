@@ -46,7 +46,8 @@ enum class PackageOutcome {
 // the published checksum, then hands it on as `mode` says. Nothing that failed is left at `path`.
 // `programFolder` is where the installer puts the program on systems whose installer asks for it.
 PackageOutcome FetchPackage(UpdateMode mode, const std::string& path, const PublishedVersion& published,
-                            ProgressControl* progress, const http::OutsideAccess& access, const std::string& programFolder);
+                            ProgressControl* progress, const http::OutsideAccess& access,
+                            const std::string& programFolder);
 
 // The message of an outcome (none for InstallerStarted and Cancelled).
 void ReportPackageOutcome(PackageOutcome outcome, const std::string& path);

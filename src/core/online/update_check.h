@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "core/online/maker_site.h"
-#include "http/outside_session.h"
 #include "core/online/version_file.h"
+#include "http/outside_session.h"
 
 namespace kvilo::online {
 

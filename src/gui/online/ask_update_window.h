@@ -9,9 +9,9 @@
 #include <string>
 
 #include "core/framework/error_manager.h"
-#include "http/outside_session.h"
 #include "core/online/package_download.h"
 #include "core/online/version_file.h"
+#include "http/outside_session.h"
 
 class QLineEdit;
 class QProgressBar;
