@@ -325,6 +325,14 @@ TEST_F(OnlineServicesTest, AFailedTransferShowsNothing) {
     RecordingOpener opener;
     UseParameters({std::string("MAPURL=") + testing::kRefusedUrl});
     ShowLocationMap(LocationMapCaption("ООО Альфа"_ansi), "37.6173", "55.755826", access_);
+    UseParameters({});
+    // 50 MB in place of a picture, announced or not: the size bound ends the transfer.
+    for (bool chunked : {false, true}) {
+        ASSERT_TRUE(server_->AddFault({.mode = "flood", .path = "/1.x/", .bytes = 50u << 20, .chunked = chunked}));
+        ShowLocationMap(LocationMapCaption("ООО Альфа"_ansi), "37.6173", "55.755826", access_);
+    }
+    EXPECT_EQ(server_->Requests("/1.x/").size(), 2u);
+    EXPECT_EQ(opener.WaitFor(0).size(), 0u);
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_TRUE(RamIsEmpty());
 }
