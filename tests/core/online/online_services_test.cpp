@@ -89,11 +89,12 @@ protected:
     }
     void TearDown() override { platform::SetCommandLine(std::vector<std::string>{}); }
 
-    // The temporary folder, the trust anchor and the map service, and `more`.
-    void UseParameters(std::vector<std::string> more) {
-        more.insert(more.end(),
-                    {"RAM=" + ram_.path(), "CAFILE=" + server_->CertificateFile(), "MAPURL=" + server_->HttpsUrl("")});
-        platform::SetCommandLine(std::move(more));
+    // The temporary folder, the trust anchor and the map service, then `more` (the last of a name wins).
+    void UseParameters(const std::vector<std::string>& more) {
+        std::vector<std::string> parameters{"RAM=" + ram_.path(), "CAFILE=" + server_->CertificateFile(),
+                                            "MAPURL=" + server_->HttpsUrl("")};
+        parameters.insert(parameters.end(), more.begin(), more.end());
+        platform::SetCommandLine(std::move(parameters));
     }
 
     MakerSites Sites() const { return {{server_->HttpsUrl(""), testing::SecondSiteUrl(*server_)}}; }
