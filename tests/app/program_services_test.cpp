@@ -68,14 +68,23 @@ private slots:
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
         QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
-        QCOMPARE(plain.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
+        QCOMPARE(plain.services.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
+        QCOMPARE(plain.services.token, std::string(lookup::kAccessToken));
+        QVERIFY(plain.services.access.trustAnchorsFile.empty());
 
-        platform::SetCommandLine(
-            std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080", "SITEURL=http://127.0.0.1:9/"});
+        platform::SetCommandLine(std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080",
+                                                          "SITEURL=http://127.0.0.1:9/", "CAFILE=/tmp/fake.pem"});
+        framework::SettingsStore store;
+        store.Open((home_.path() + "/token.ini").toStdString(), framework::kSettingsIniFile);
+        store.Update(lookup::kTokenSection, lookup::kTokenEntry, "stored-token");
+        framework::SetSettingsStore(&store);
         browse::BrowseOptions demo = app::ProgramBrowseOptions(81528);
+        framework::SetSettingsStore(nullptr);
         QVERIFY(demo.demo);
         QCOMPARE(demo.siteAddress, std::string("http://127.0.0.1:9/"));
-        QCOMPARE(demo.urls.suggestBase, std::string("http://127.0.0.1:8080"));
+        QCOMPARE(demo.services.urls.suggestBase, std::string("http://127.0.0.1:8080"));
+        QCOMPARE(demo.services.access.trustAnchorsFile, std::string("/tmp/fake.pem"));
+        QCOMPARE(demo.services.token, std::string("stored-token"));
         QVERIFY(demo.actions.openCard && demo.actions.exportList && demo.actions.showMap && demo.actions.listSettings &&
                 demo.actions.checkUpdate && demo.actions.screenKeyboard && demo.actions.openSite);
         platform::SetCommandLine(std::vector<std::string>{});

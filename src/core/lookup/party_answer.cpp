@@ -38,6 +38,7 @@ int MapAnswer(std::string_view answer, PartyRows& rows) {
     json::RecordListOf<SuggestionItem> working;
     {
         json::JsonTree root = ParseAnswer(answer);
+        if (!json::IsArray(json::GetObjectItem(root.get(), "suggestions"))) return kUnreadableAnswer;
         SuggestionAnswer record;
         std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
         json::JsonToRecord(root.get(), json::ViewOf(record), rules);
@@ -46,10 +47,6 @@ int MapAnswer(std::string_view answer, PartyRows& rows) {
         rows.push_back(ToPartyRow(item));
     SortRowsByName(rows);
     return working.Count();
-}
-
-bool LoadServiceError(std::string_view answer, ServiceError& error) {
-    return LoadRecord(answer, error);
 }
 
 bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version) {

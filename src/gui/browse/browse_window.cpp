@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <optional>
+#include <thread>
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
@@ -75,6 +76,7 @@ void SetQueryBackground(QLineEdit* query, const QColor& colour) {
 } // namespace
 
 BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
+    options_.services.access.abort = &abortTransfer_;
     InitKviloResources();
     setObjectName("Browse_EGRUL");
     QString title = ToQString(kBrowseTitle);
@@ -330,8 +332,13 @@ void BrowseWindow::TakeFields() {
 }
 
 void BrowseWindow::PressQuery() {
+    if (busy_) return; // input waits during a lookup; only a key sent past the event queue gets here
     TakeFields();
-    lookup::RunLookup(data_, *this, options_.urls);
+    busy_ = true;
+    abortTransfer_ = false;
+    const bool stop = lookup::RunLookup(data_, *this, options_.services);
+    busy_ = false;
+    if (stop || closing_) close();
 }
 
 void BrowseWindow::PressClear() {
@@ -484,11 +491,36 @@ bool BrowseWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+// Closed during a lookup, the window first ends the running transfer; the lookup then stops and the window
+// closes.
 void BrowseWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        closing_ = true;
+        abortTransfer_ = true;
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     listformat::ApplyBrwFormat(listformat::kBrwStore, brwSettings_);
     if (closed_) closed_();
+}
+
+void BrowseWindow::RunTransfer(const std::function<void()>& transfer) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&transfer, &loop] {
+        try {
+            transfer();
+        } catch (...) {
+            // The lookup reads an outcome it did not get as an answer it could not read.
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // Paint, timer and window-system events go on; keys and clicks wait until the transfer has ended.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    QApplication::restoreOverrideCursor();
 }
 
 void BrowseWindow::ShowStatusLine(const std::string& statusLine) {

@@ -6,6 +6,7 @@
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -32,7 +33,7 @@ namespace kvilo::browse {
 
 struct BrowseOptions {
     int32_t buildDate = 0;
-    lookup::ServiceUrls urls;
+    lookup::LookupServices services;
     std::string siteAddress; // opened by a click on the logo
     bool demo = false;       // the services are stand-ins: the window says it shows demo data
     lookup::BrowseActions actions;
@@ -60,6 +61,10 @@ public:
     void SelectRow(size_t index) override;
     void EnableRowButtons(bool enable) override;
     void ShowAddressLine(const std::string& address) override;
+    // The transfer runs on a worker thread while the window keeps painting under a busy cursor; user input
+    // waits until it has ended.
+    void RunTransfer(const std::function<void()>& transfer) override;
+    bool Closing() const override { return closing_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +106,9 @@ private:
     PartyRowSource rowSource_{data_.rows};
     std::function<void()> closed_;
     bool opened_ = false;
+    bool busy_ = false;    // a lookup runs: nothing may start a second one
+    bool closing_ = false; // the window was closed during a lookup, which ends before it closes
+    std::atomic<bool> abortTransfer_{false};
 
     QLineEdit* query_ = nullptr;
     QToolButton* clearQuery_ = nullptr;

@@ -71,6 +71,23 @@ QString Q(const char* ansi) {
     return ToQString(ansi);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+
 } // namespace
 
 class BrowseWindowTest : public QObject {
@@ -106,6 +123,8 @@ private slots:
     void theWindowKeepsItsProcedureNameWhileOpen();
     void theQueryHoldsTwoHundredCharacters();
     void aPlacementOutsideTheScreenComesBackIntoIt();
+    void aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne();
+    void closingDuringALookupEndsItAndShowsNothing();
 
     void ctrlMinusFromNineAndNineGivesEightAndEightThenNothing();
     void ctrlPlusWithTheSetupOffEnlargesFromTheDefaults();
@@ -176,8 +195,8 @@ std::unique_ptr<browse::BrowseWindow> BrowseWindowTest::OpenWindow(bool demo) {
     browse::BrowseOptions options;
     options.demo = demo;
     options.buildDate = base::DayNumber(2024, 3, 16);
-    options.urls.suggestBase = server_.HttpUrl("");
-    options.urls.versionBase = server_.HttpUrl("");
+    options.services.urls.suggestBase = server_.HttpUrl("");
+    options.services.urls.versionBase = server_.HttpUrl("");
     options.siteAddress = "http://127.0.0.1:1/";
     options.actions = RecordingActions(log_);
     auto window = std::make_unique<browse::BrowseWindow>(std::move(options));
@@ -787,6 +806,55 @@ void BrowseWindowTest::theDesignedHeadersShowWholeAndTheLogoKeepsItsLastLetter()
     for (int x = image.width() - 3; x < image.width(); ++x)
         for (int y = 0; y < image.height(); ++y)
             QVERIFY2(image.pixelColor(x, y).alpha() == 0, "the logo's ink reaches its right edge");
+}
+
+// The transfer runs while the window's event loop goes on: it paints, shows a busy cursor and lets nothing
+// start a second lookup. The answer is held back by the fake until the check is done.
+void BrowseWindowTest::aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    Type("ЗАРЯ"_ansi);
+    bool busyCursor = false;
+    bool painted = false;
+    QString statusMeanwhile;
+    QTimer::singleShot(0, this, [&] {
+        busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        statusMeanwhile = Status();
+        auto* status = window_->findChild<QLabel*>("status");
+        PaintCounter counter(status);
+        status->update();
+        painted = QTest::qWaitFor([&] { return counter.paints > 0; }, 5000);
+        // A key sent straight to the window, past the event queue, finds the lookup running.
+        QTest::keyClick(window_.get(), Qt::Key_F12);
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        QVERIFY(server_.ReleaseHeld());
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(busyCursor);
+    QVERIFY(painted);
+    QCOMPARE(statusMeanwhile, Q("Запрос информации ..."_ansi));
+    QCOMPARE(SuggestRequests(), size_t{1});
+    QCOMPARE(List()->model()->rowCount(), 20);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// Closed during a lookup, the window ends the transfer, says nothing more and closes.
+void BrowseWindowTest::closingDuringALookupEndsItAndShowsNothing() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    bool closed = false;
+    bool openWhileTheTransferEnds = false;
+    window_->setClosedHandler([&closed] { closed = true; });
+    Type("ЗАРЯ"_ansi);
+    QTimer::singleShot(0, this, [&] {
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        window_->close();
+        openWhileTheTransferEnds = window_->isVisible();
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(openWhileTheTransferEnds);
+    QVERIFY(closed);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(messages_->messages.empty());
+    QVERIFY(server_.Requests("/api/v2/version").empty());
 }
 
 QTEST_MAIN(BrowseWindowTest)
