@@ -180,10 +180,15 @@ bool BrwFormatSession::Zoom(int direction) {
     const bool room = direction < 0 ? appearance_.lineHeight > kSmallestZoom && appearance_.fontSize > kSmallestZoom
                                     : appearance_.lineHeight < kLargestZoom && appearance_.fontSize < kLargestZoom;
     if (!room) return false;
-    for (BFormatEntry& entry : table_.Entries()) {
-        if (entry.colName == kMarkerName || entry.colWidth <= 0) continue;
-        ChangeColumnWidth(*list(), table_, entry.colNumber, direction * (entry.colResize ? kResizableZoomStep : 1));
-    }
+    // Every column in one edit: the list is shown again once, not once per column.
+    list()->EditFormat([&](ListFormat& format) {
+        for (BFormatEntry& entry : table_.Entries()) {
+            if (entry.colName == kMarkerName || entry.colWidth <= 0) continue;
+            const int step = direction * (entry.colResize ? kResizableZoomStep : 1);
+            ChangeColumnWidth(format, table_, entry.colNumber, step);
+        }
+        return true;
+    });
     appearance_.lineHeight += direction;
     appearance_.fontSize += direction;
     ApplyAppearance();

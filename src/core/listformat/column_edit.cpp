@@ -34,10 +34,9 @@ bool IsDigit(char c) {
 
 } // namespace
 
-bool ChangeColumnWidth(ListControl& list, BFormatTable& table, int column, int step) {
+bool ChangeColumnWidth(ListFormat& format, BFormatTable& table, int column, int step) {
     BFormatEntry* entry = table.FindByNumber(column);
-    if (!entry || !list.Format().exists(column) || entry->colWidth < 0 || entry->colWidth > kMaxEntryWidth)
-        return false;
+    if (!entry || !format.exists(column) || entry->colWidth < 0 || entry->colWidth > kMaxEntryWidth) return false;
     int width = entry->colWidth + step;
     if (step != 0 && width < 1) return false;
     if (step == 0) {
@@ -45,13 +44,15 @@ bool ChangeColumnWidth(ListControl& list, BFormatTable& table, int column, int s
         width = 0;
     }
     entry->colWidth = std::clamp(width, 0, kMaxEntryWidth);
-    list.EditFormat([&](ListFormat& format) {
-        format.setWidth(column, entry->colWidth);
-        FitGroup(format, column);
-        return format.setColours(column, TintOf(*entry, format.colours(column).text));
-    });
-    RefreshItemEntries(list.Format(), table, column);
+    format.setWidth(column, entry->colWidth);
+    FitGroup(format, column);
+    format.setColours(column, TintOf(*entry, format.colours(column).text));
+    RefreshItemEntries(format, table, column);
     return true;
+}
+
+bool ChangeColumnWidth(ListControl& list, BFormatTable& table, int column, int step) {
+    return list.EditFormat([&](ListFormat& format) { return ChangeColumnWidth(format, table, column, step); });
 }
 
 int ShowWidth(const ListFormat& format, const BFormatEntry& entry, std::string_view designedFormat) {

@@ -22,6 +22,8 @@ inline constexpr int kFallbackShowWidth = 50;
 // and a separator after every member that is visible or last; the column is tinted for a width below or
 // above its width at opening, or gets its own colours back at that width.
 bool ChangeColumnWidth(ListControl& list, BFormatTable& table, int column, int step);
+// The same on a format being edited, for changing many columns with the list shown once.
+bool ChangeColumnWidth(ListFormat& format, BFormatTable& table, int column, int step);
 
 // The width that showing a hidden entry gives back: the width it had when it was hidden; else its width
 // at opening; else the width in `designedFormat` of the designed column showing the same field; else 50.

@@ -297,6 +297,10 @@ void SetBrwFormatWindow::AddShortcuts() {
     add(QKeySequence(Qt::Key_F5), [this] { Reset(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { accept(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { accept(); });
+    // The zoom buttons' keys; the numeric keypad's match these too.
+    add(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomOut(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { ZoomIn(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomIn(); });
 }
 
 int SetBrwFormatWindow::CurrentEntry() const {

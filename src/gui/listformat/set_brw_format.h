@@ -5,8 +5,8 @@
 // the settings record; " Нет", Esc or closing gives the list back exactly as it was. The dialog writes no
 // store: the owner stores its list when it closes (ApplyBrwFormat).
 //
-// Keys: Ctrl+F the search field, Ctrl+E clears the search, F5 the designed format, Ctrl+Enter " Да", Esc
-// " Нет". In the entry list: keypad minus / plus narrow / widen, Delete hides or shows, Left / Right move,
+// Keys: Ctrl+F the search field, Ctrl+E clears the search, F5 the designed format, Ctrl+Minus / Ctrl+Plus
+// zoom, Ctrl+Enter " Да", Esc " Нет". In the entry list: keypad minus / plus narrow / widen, Delete hides or shows, Left / Right move,
 // Enter edits the width in place.
 #include <QDialog>
 
