@@ -100,6 +100,7 @@ SetBrwFormatWindow::SetBrwFormatWindow(BrwSettings& settings, QWidget* parent)
 
     const listcontrol::FormatList* owner = OwnerList(settings_);
     ShowEntries(session_.StartEntry(owner ? owner->clickedColumn() : 0));
+    entries_->setFocus(); // the dialog opens on the entry list, at the column the user clicked
     new framework::WindowPlacementKeeper(*this, kProcedure);
 }
 
@@ -186,7 +187,11 @@ QPushButton* SetBrwFormatWindow::ColumnButton(const char* name, const char* icon
     button->setObjectName(name);
     button->setToolTip(ToQString(tip));
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, action);
+    // The keys of the operations work in the entry list: it gets the focus back after every button.
+    connect(button, &QPushButton::clicked, this, [this, action] {
+        (this->*action)();
+        if (!entries_->findChild<QLineEdit*>("widthEditor")) entries_->setFocus();
+    });
     columnButtons_.push_back(button);
     return button;
 }
@@ -469,6 +474,8 @@ void SetBrwFormatWindow::SearchFocusChanged(bool focused) {
 bool SetBrwFormatWindow::EntryKey(QKeyEvent* event) {
     const bool keypad = event->modifiers() & Qt::KeypadModifier;
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    // A key the width editor left unhandled comes on to the list: it is the editor's, not the list's.
+    if (QApplication::focusWidget() != entries_) return false;
     if (mods != Qt::NoModifier || entries_->rowCount() == 0) return false;
     switch (event->key()) {
     case Qt::Key_Minus:

@@ -270,6 +270,7 @@ private slots:
         QCOMPARE(editor->text(), QString("75"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(owner.list->format().width(3), 75);
+        QTRY_VERIFY(!dialog.EntryList()->findChild<QLineEdit*>("widthEditor")); // Enter ends the editing
         const std::string kept = owner.list->formatText();
         for (const char* bad : {"0", "601", "-5", "abc", ""}) {
             dialog.EntryList()->item(dialog.EntryList()->currentRow(), 3)->setText(bad);
