@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

@@ -80,13 +80,13 @@ AppearancePage::AppearancePage(BrwFormatSession& session, QWidget* parent) : QWi
     fontSize_->setObjectName("fontSizeField");
     wheel_ = NumberField(3, &ListAppearance::wheelScroll);
     wheel_->setObjectName("wheelField");
-    wheel_->setToolTip(
-        ToQString("Чувствительность колёсика мышки (3 строки = 40, 1 строка = 200 и т.д.)"_ansi));
+    wheel_->setToolTip(ToQString("Чувствительность колёсика мышки (3 строки = 40, 1 строка = 200 и т.д.)"_ansi));
 
     settings_ = new QWidget;
     auto* form = new QFormLayout(settings_);
-    form->addRow(Label("Высота строк в списке (8 - 40)"_ansi),
-                 Row({lineHeight_, CalcButton(CalculatorSetting::LineHeight, lineHeight_, &ListAppearance::lineHeight)}));
+    form->addRow(
+        Label("Высота строк в списке (8 - 40)"_ansi),
+        Row({lineHeight_, CalcButton(CalculatorSetting::LineHeight, lineHeight_, &ListAppearance::lineHeight)}));
     form->addRow(Label("Размер шрифта в списке (8 - 40)"_ansi),
                  Row({fontSize_, CalcButton(CalculatorSetting::FontSize, fontSize_, &ListAppearance::fontSize)}));
     QWidget* gridRow = ColourRow(grid_, gridSample_, &ListAppearance::gridColour, "grid");
@@ -129,8 +129,7 @@ QPushButton* AppearancePage::CalcButton(CalculatorSetting setting, QLineEdit* fi
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, setting, field, value] {
         const std::string current = framework::FromQString(field->text());
-        const double result =
-            calculator::CalcBig("", "", "", CalculatorLabel(setting), current, 0, false, window());
+        const double result = calculator::CalcBig("", "", "", CalculatorLabel(setting), current, 0, false, window());
         session_.Appearance().*value = SettingFromCalculator(setting, result);
         field->setText(QString::number(session_.Appearance().*value));
         Applied();
@@ -139,8 +138,7 @@ QPushButton* AppearancePage::CalcButton(CalculatorSetting setting, QLineEdit* fi
     return button;
 }
 
-QWidget* AppearancePage::ColourRow(QLineEdit*& field, QLabel*& sample, int ListAppearance::*value,
-                                   const char* name) {
+QWidget* AppearancePage::ColourRow(QLineEdit*& field, QLabel*& sample, int ListAppearance::*value, const char* name) {
     field = NumberField(2, value);
     field->setObjectName(QString(name) + "Field");
     sample = new QLabel;

@@ -147,8 +147,7 @@ QWidget* SetBrwFormatWindow::BuildSearchRow() {
     search_ = new QLineEdit(ToQString(kSearchPlaceholder));
     search_->setObjectName("searchField");
     search_->setMaxLength(static_cast<int>(kMaxSearchTextLength));
-    search_->setToolTip(
-        ToQString("Введите строку для поиска по маске с * / ? и нажмите клавишу ENTER или TAB"_ansi));
+    search_->setToolTip(ToQString("Введите строку для поиска по маске с * / ? и нажмите клавишу ENTER или TAB"_ansi));
     search_->installEventFilter(this);
     connect(search_, &QLineEdit::editingFinished, this, &SetBrwFormatWindow::AcceptSearch);
     connect(search_, &QLineEdit::returnPressed, this, [this] { entries_->setFocus(); });
@@ -181,8 +180,8 @@ QWidget* SetBrwFormatWindow::BuildSearchRow() {
     return row;
 }
 
-QPushButton* SetBrwFormatWindow::ColumnButton(const char* name, const char* icon, const char* caption,
-                                              const char* tip, void (SetBrwFormatWindow::*action)()) {
+QPushButton* SetBrwFormatWindow::ColumnButton(const char* name, const char* icon, const char* caption, const char* tip,
+                                              void (SetBrwFormatWindow::*action)()) {
     auto* button = new QPushButton(QIcon(QString(":/icons/") + icon), ToQString(caption));
     button->setObjectName(name);
     button->setToolTip(ToQString(tip));
@@ -201,10 +200,10 @@ QWidget* SetBrwFormatWindow::BuildColumnButtons() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     using W = SetBrwFormatWindow;
-    layout->addWidget(ColumnButton("narrowButton", "minus.png", "", "Уменьшить размер колонки на 5 [ - ]"_ansi,
-                                   &W::Narrow));
-    layout->addWidget(ColumnButton("widenButton", "plus.png", "", "Увеличить размер колонки на 5 [ + ]"_ansi,
-                                   &W::Widen));
+    layout->addWidget(
+        ColumnButton("narrowButton", "minus.png", "", "Уменьшить размер колонки на 5 [ - ]"_ansi, &W::Narrow));
+    layout->addWidget(
+        ColumnButton("widenButton", "plus.png", "", "Увеличить размер колонки на 5 [ + ]"_ansi, &W::Widen));
     layout->addWidget(ColumnButton("hideShowButton", "exclude.png", "",
                                    "Скрыть / показать колонку в списке [ DEL ]"_ansi, &W::HideShow));
     moveLeft_ = ColumnButton("moveLeftButton", "move_left.png", "",
@@ -224,8 +223,8 @@ QWidget* SetBrwFormatWindow::BuildColumnButtons() {
         ColumnButton("zoomOutButton", "zoom.png", "-", "Уменьшить масштаб [CTRL + Minus]"_ansi, &W::ZoomOut));
     layout->addWidget(
         ColumnButton("zoomInButton", "zoom.png", "+", "Увеличить масштаб [CTRL + Plus]"_ansi, &W::ZoomIn));
-    layout->addWidget(ColumnButton("changeWidthButton", "edit_width.png", "",
-                                   "Изменить ширину текущей колонки"_ansi, &W::EditWidth));
+    layout->addWidget(
+        ColumnButton("changeWidthButton", "edit_width.png", "", "Изменить ширину текущей колонки"_ansi, &W::EditWidth));
     layout->addStretch();
     return row;
 }
@@ -441,7 +440,8 @@ void SetBrwFormatWindow::WidthEdited(int row, int column) {
     const std::string text = FromQString(entries_->item(row, kWidthColumn)->text());
     session_.TypeWidth(entry, text);
     // Shown again after the edit has finished: the edited item must not be replaced under its editor.
-    QMetaObject::invokeMethod(this, [this, entry] { ShowEntries(entry); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, entry] { ShowEntries(entry); }, Qt::QueuedConnection);
 }
 
 void SetBrwFormatWindow::AcceptSearch() {

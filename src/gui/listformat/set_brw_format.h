@@ -6,8 +6,8 @@
 // store: the owner stores its list when it closes (ApplyBrwFormat).
 //
 // Keys: Ctrl+F the search field, Ctrl+E clears the search, F5 the designed format, Ctrl+Minus / Ctrl+Plus
-// zoom, Ctrl+Enter " Да", Esc " Нет". In the entry list: keypad minus / plus narrow / widen, Delete hides or shows, Left / Right move,
-// Enter edits the width in place.
+// zoom, Ctrl+Enter " Да", Esc " Нет". In the entry list: keypad minus / plus narrow / widen, Delete hides or shows,
+// Left / Right move, Enter edits the width in place.
 #include <QDialog>
 
 #include "core/listformat/brw_format_session.h"
@@ -97,8 +97,8 @@ private:
     std::vector<QPushButton*> columnButtons_; // disabled while no entry is shown
     QPushButton* moveLeft_ = nullptr;
     QPushButton* moveRight_ = nullptr;
-    bool showing_ = false;    // the entry list is being filled: its cell changes are not edits
-    bool sized_ = false;      // the minimum size is taken from the first showing
+    bool showing_ = false; // the entry list is being filled: its cell changes are not edits
+    bool sized_ = false;   // the minimum size is taken from the first showing
 };
 
 } // namespace kvilo::listformat

@@ -85,7 +85,7 @@ struct Owner {
         bool operator==(const State&) const = default;
     };
     State Now() const {
-        return {list->formatText(), list->fontName(), list->fontSize(), list->lineHeight(),
+        return {list->formatText(), list->fontName(),  list->fontSize(), list->lineHeight(),
                 list->gridColour(), list->barColour(), list->wheelStep()};
     }
 
@@ -220,7 +220,7 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier);
         QVERIFY(dialog.SearchField()->hasFocus());
         QVERIFY(dialog.SearchField()->text().isEmpty()); // the placeholder goes on entering
-        dialog.SearchField()->insert(Q("^ин*"_ansi)); // typed: the test keyboard has only Latin keys
+        dialog.SearchField()->insert(Q("^ин*"_ansi));    // typed: the test keyboard has only Latin keys
         QTest::keyClick(dialog.SearchField(), Qt::Key_Return);
         QVERIFY(dialog.EntryList()->hasFocus());
         QCOMPARE(Rows(dialog), QStringList{Q("2 ИНН 58"_ansi)});
