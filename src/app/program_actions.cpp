@@ -11,6 +11,7 @@
 #include "core/shell/screen_keyboard.h"
 #include "core/shell/shell_open.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/listformat/set_brw_format.h"
 #include "platform/command_line.h"
 
 namespace kvilo::app {
@@ -40,7 +41,7 @@ lookup::BrowseActions ProgramBrowseActions() {
     actions.showMap = [](const lookup::MapArguments& map) {
         online::StartLocationMap(map.caption, map.longitude, map.latitude);
     };
-    actions.listSettings = [] { ShowNotBuiltYet(" Настройка формата списка."_ansi); };
+    actions.listSettings = [](listformat::BrwSettings& list) { listformat::SetBrwFormat(list); };
     actions.checkUpdate = [](int32_t) {
         ShowNotBuiltYet(" Проверка и обновление версии программы."_ansi);
         return false;
