@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,10 +16,12 @@
 #include "base/cp1251.h"
 #include "core/framework/settings_store.h"
 #include "core/listformat/brw_set.h"
+#include "core/listformat/list_format.h"
 #include "core/online/location_map.h"
 #include "core/online/maker_site.h"
 #include "core/shell/shell_open.h"
 #include "gui/listcontrol/format_list.h"
+#include "gui/listformat/set_brw_format.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
 #include "recording_launcher.h"
@@ -90,13 +94,6 @@ private slots:
         QVERIFY(demo.actions.openCard && demo.actions.exportList && demo.actions.showMap && demo.actions.listSettings &&
                 demo.actions.checkUpdate && demo.actions.screenKeyboard && demo.actions.openSite);
         platform::SetCommandLine(std::vector<std::string>{});
-    }
-
-    void functionsNotBuiltYetSaySo() {
-        framework::RecordingMessagePresenter messages;
-        app::ProgramBrowseActions().listSettings();
-        QCOMPARE(messages.messages.size(), size_t{1});
-        QVERIFY(messages.messages[0].text.find("ещё не сделана"_ansi) != std::string::npos);
     }
 
     void theUpdateButtonChecksTheMakersSite() {
@@ -175,7 +172,68 @@ private slots:
         QCOMPARE(fontSize, 12);
     }
 
+    // After the run above: the list settings dialog from the main window's settings button. " Нет" leaves the
+    // list exactly as it was; " Да" keeps the changes, and the next run on the same settings folder brings
+    // them back from lf.dat.
+    void theListSettingsKeptWithYesComeBackInTheNextRun() {
+        std::string kept;
+        int keptFontSize = 0;
+        RunClosingTheMainWindow([&](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            auto* settings = window.findChild<QPushButton*>("settingsButton");
+            const std::string before = list->formatText();
+            const int fontSize = list->fontSize();
+            WhenSettingsOpen([](listformat::SetBrwFormatWindow& dialog) {
+                ChangeColumns(dialog);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("noButton"), Qt::LeftButton);
+            });
+            settings->click();
+            QCOMPARE(list->formatText(), before);
+            QCOMPARE(list->fontSize(), fontSize);
+            WhenSettingsOpen([](listformat::SetBrwFormatWindow& dialog) {
+                ChangeColumns(dialog);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("yesButton"), Qt::LeftButton);
+            });
+            settings->click();
+            kept = list->formatText();
+            keptFontSize = list->fontSize();
+        });
+        const listformat::ListFormat keptFormat(kept);
+        QCOMPARE(keptFormat.headerText(2), std::string("Л"_ansi));
+        QCOMPARE(keptFormat.headerText(4), std::string("КПП"_ansi));
+        QCOMPARE(keptFormat.width(4), 0);
+        QCOMPARE(keptFontSize, 13); // 12 from the run before, one larger
+        std::string reopened;
+        int reopenedFontSize = 0;
+        RunClosingTheMainWindow([&](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            reopened = list->formatText();
+            reopenedFontSize = list->fontSize();
+        });
+        QCOMPARE(reopened, kept);
+        QCOMPARE(reopenedFontSize, 13);
+    }
+
 private:
+    // Runs `act` on the list settings dialog once it is open; a dialog left open is cancelled.
+    static void WhenSettingsOpen(std::function<void(listformat::SetBrwFormatWindow&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = dynamic_cast<listformat::SetBrwFormatWindow*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            act(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+    }
+    // Hides "КПП", moves "Л" left past the group "Коды ФНС", and zooms in.
+    static void ChangeColumns(listformat::SetBrwFormatWindow& dialog) {
+        dialog.SelectEntry(3);
+        QTest::keyClick(dialog.EntryList(), Qt::Key_Delete);
+        dialog.SelectEntry(5);
+        QTest::keyClick(dialog.EntryList(), Qt::Key_Left);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("zoomInButton"), Qt::LeftButton);
+    }
+
     // Runs the whole program; `act` runs on the main window once it is shown, which is then closed.
     void RunClosingTheMainWindow(const std::function<void(QWidget&)>& act) {
         startup::InstallationFixture installation;
