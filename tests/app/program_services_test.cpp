@@ -17,6 +17,8 @@
 #include "core/framework/settings_store.h"
 #include "core/listformat/brw_set.h"
 #include "core/listformat/list_format.h"
+#include "core/online/location_map.h"
+#include "core/online/maker_site.h"
 #include "core/shell/shell_open.h"
 #include "gui/listcontrol/format_list.h"
 #include "gui/listformat/set_brw_format.h"
@@ -71,7 +73,7 @@ private slots:
         browse::BrowseOptions plain = app::ProgramBrowseOptions(81528);
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
-        QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
+        QCOMPARE(plain.siteAddress, std::string(online::kMakerSiteAddresses[0]));
         QCOMPARE(plain.services.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
         QCOMPARE(plain.services.token, std::string(lookup::kAccessToken));
         QVERIFY(plain.services.access.trustAnchorsFile.empty());
@@ -94,13 +96,14 @@ private slots:
         platform::SetCommandLine(std::vector<std::string>{});
     }
 
-    void functionsNotBuiltYetSaySo() {
+    void theUpdateButtonChecksTheMakersSite() {
         framework::RecordingMessagePresenter messages;
-        lookup::BrowseActions actions = app::ProgramBrowseActions();
-        QVERIFY(!actions.checkUpdate(81528));
+        platform::SetCommandLine(std::vector<std::string>{"SITEURL=https://127.0.0.1:1"});
+        QVERIFY(!app::ProgramBrowseActions().checkUpdate(81528));
+        platform::SetCommandLine(std::vector<std::string>{});
         QCOMPARE(messages.messages.size(), size_t{1});
-        for (const framework::Message& message : messages.messages)
-            QVERIFY(message.text.find("ещё не сделана"_ansi) != std::string::npos);
+        QCOMPARE(messages.messages[0].text,
+                 std::string("Не удалось получить информацию о наличии обновлений программы !"_ansi));
     }
 
     void theCardTheExportAndTheMapAreWired() {
@@ -141,9 +144,11 @@ private slots:
             QCOMPARE(launcher.opened[0].parameters, std::string());
         }
 
-        actions.showMap({"1         ", "37.59", "55.70"});
+        // The map runs on a thread of its own; without coordinates it asks no service.
+        actions.showMap({"1         ", "0", "55.70"});
+        online::WaitForLocationMaps();
         QCOMPARE(messages.messages.size(), size_t{2});
-        QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
+        QCOMPARE(messages.messages[1].text, std::string("Нет доступа к данным GPS / ГЛОНАСС !"_ansi));
     }
 
     // Last: it places the main window. The run opens the main list, so its end writes lf.dat in the settings
