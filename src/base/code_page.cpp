@@ -52,32 +52,49 @@ std::u16string_view UpToZero(std::u16string_view units) {
     return zero == std::u16string_view::npos ? units : units.substr(0, zero);
 }
 
-// Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
-    auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        codePoint = lead;
-        ++pos;
-        return true;
-    }
-    // The lead byte fixes the length; C0, C1 and F5..FF never start a well-formed sequence.
-    size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
-                   : lead >= 0xE0 && lead <= 0xEF ? 2
-                   : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                  : 0;
-    if (extra == 0) return false;
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    const char32_t minimum = kMinimum[extra];
-    codePoint = lead & (0x3F >> extra);
-    if (pos + extra >= text.size()) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-        auto next = static_cast<unsigned char>(text[pos + k]);
-        if ((next & 0xC0) != 0x80) return false;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// The bytes that may follow `lead` as the second byte of a well-formed sequence, and how many bytes
+// follow it in all (Unicode's table of well-formed UTF-8: no overlong forms, no surrogates, nothing above
+// U+10FFFF). 0 continuation bytes: the byte never starts a sequence.
+struct LeadRule {
+    unsigned char low = 0x80, high = 0xBF;
+    size_t continuation = 0;
+};
+
+LeadRule RuleOfLead(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) return {0x80, 0xBF, 1};
+    if (lead == 0xE0) return {0xA0, 0xBF, 2};
+    if (lead == 0xED) return {0x80, 0x9F, 2};
+    if (lead >= 0xE1 && lead <= 0xEF) return {0x80, 0xBF, 2};
+    if (lead == 0xF0) return {0x90, 0xBF, 3};
+    if (lead >= 0xF1 && lead <= 0xF3) return {0x80, 0xBF, 3};
+    if (lead == 0xF4) return {0x80, 0x8F, 3};
+    return {};
+}
+
+// Decodes the sequence at `pos` and steps over it. An ill-formed one gives U+FFFD and steps over its
+// maximal part that could still begin a well-formed sequence (at least one byte), so that every broken
+// sequence costs one replacement and the text after it is read as it is; `valid` tells which it was.
+char32_t DecodeUtf8(std::string_view text, size_t& pos, bool& valid) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    valid = true;
+    if (lead < 0x80) return lead;
+    const LeadRule rule = RuleOfLead(lead);
+    valid = false;
+    if (rule.continuation == 0) return kReplacementCharacter;
+    char32_t codePoint = lead & (0x3F >> rule.continuation);
+    for (size_t k = 0; k < rule.continuation; ++k) {
+        if (pos >= text.size()) return kReplacementCharacter;
+        const auto next = static_cast<unsigned char>(text[pos]);
+        const unsigned char low = k == 0 ? rule.low : 0x80;
+        const unsigned char high = k == 0 ? rule.high : 0xBF;
+        if (next < low || next > high) return kReplacementCharacter;
         codePoint = (codePoint << 6) | (next & 0x3F);
+        ++pos;
     }
-    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
-    pos += extra + 1;
-    return true;
+    valid = true;
+    return codePoint;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -165,7 +182,7 @@ const CaseTables& Cases() {
 
 } // namespace
 
-bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error) {
+bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error, InvalidUtf8 invalid) {
     out.clear();
     bytes = UpToZero(bytes);
     if (Is1251(codePage)) {
@@ -180,8 +197,9 @@ bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, 
     }
     out.reserve(bytes.size());
     for (size_t pos = 0; pos < bytes.size();) {
-        char32_t cp;
-        if (!DecodeUtf8(bytes, pos, cp)) {
+        bool valid = true;
+        const char32_t cp = DecodeUtf8(bytes, pos, valid);
+        if (!valid && invalid == InvalidUtf8::Fail) {
             out.clear();
             error = kErrorNoUnicodeTranslation;
             return false;
@@ -222,11 +240,40 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        char32_t cp;
-        if (!DecodeUtf8(utf8, pos, cp)) return {};
+        bool valid = true;
+        const char32_t cp = DecodeUtf8(utf8, pos, valid);
+        if (!valid) return {};
         out += UnicodeToCp1251(cp);
     }
     return out;
+}
+
+bool Utf8ToMultiByte(std::string_view utf8, int codePage, std::string& out, int& error) {
+    out.clear();
+    if (!Is1251(codePage) && codePage != kCodePageUtf8) {
+        error = kErrorInvalidParameter;
+        return false;
+    }
+    utf8 = UpToZero(utf8);
+    out.reserve(utf8.size());
+    for (size_t pos = 0; pos < utf8.size();) {
+        // Runs of ASCII are the same in every target.
+        const size_t start = pos;
+        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80)
+            ++pos;
+        out.append(utf8.data() + start, pos - start);
+        if (pos == utf8.size()) break;
+        const size_t sequence = pos;
+        bool valid = true;
+        const char32_t cp = DecodeUtf8(utf8, pos, valid);
+        if (Is1251(codePage))
+            out += UnicodeToCp1251(cp);
+        else if (valid)
+            out.append(utf8.data() + sequence, pos - sequence);
+        else
+            AppendUtf8(out, cp);
+    }
+    return true;
 }
 
 char UpperChar(char c) {

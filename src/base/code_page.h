@@ -19,13 +19,27 @@ inline constexpr int kErrorNoUnicodeTranslation = 1113; // invalid UTF-8 input
 // The byte 0x98, which 1251 leaves undefined, stands for U+0098 in both directions, so that every byte value
 // survives a round trip through Unicode.
 
+// What reading UTF-8 does with an ill-formed sequence (a stray continuation byte, a cut or overlong
+// sequence, an encoded surrogate, a value above U+10FFFF): Replace puts one U+FFFD in place of each maximal
+// ill-formed part and reads on, as MultiByteToWideChar does with flags 0; Fail refuses the whole text, as it
+// does with MB_ERR_INVALID_CHARS.
+enum class InvalidUtf8 { Replace, Fail };
+
 // Bytes in `codePage` (0, 1251 or 65001) to UTF-16, the input taken up to its first zero byte.
-// Returns false and sets `error` for an unknown code page or invalid UTF-8; `out` is then empty.
-bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error);
+// Returns false and sets `error` for an unknown code page, or for invalid UTF-8 when `invalid` is Fail;
+// `out` is then empty.
+bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error,
+                     InvalidUtf8 invalid = InvalidUtf8::Fail);
 
 // UTF-16 (up to its first zero unit) to bytes in `codePage` (0, 1251 or 65001). A character that the target lacks
 // becomes "?"; an unpaired surrogate becomes "?" too. Returns false and sets `error` for an unknown code page.
 bool WideToMultiByte(std::u16string_view units, int codePage, std::string& out, int& error);
+
+// UTF-8 (up to its first zero byte) straight to `codePage` (0, 1251 or 65001): the very bytes that
+// MultiByteToWide with Replace followed by WideToMultiByte give, without the UTF-16 text in between. Each
+// ill-formed part becomes one "?" in 1251 and one U+FFFD in UTF-8. False (and `error` set) only for an
+// unknown code page.
+bool Utf8ToMultiByte(std::string_view utf8, int codePage, std::string& out, int& error);
 
 // Convenience for the borders of the program (network, workbook, widgets): empty text on failure (invalid
 // UTF-8); what 1251 lacks becomes "?".
