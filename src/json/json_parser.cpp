@@ -2,8 +2,10 @@
 
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "base/blank_text.h"
+#include "base/code_page.h"
 #include "base/variant.h"
 #include "text/string_builder.h"
 #include "json/code_page_convert.h"
@@ -125,51 +127,30 @@ bool NeedsConversion(std::string_view bytes, int32_t codePage) {
 }
 
 // The state of one parse. Offsets are 0-based internally; POS (1-based) is offset + 1.
+//
+// Values are read by one grammar in two modes: Keep builds nodes, !Keep only checks what it reads (the
+// parts a filter leaves out), so that both fail at the same places.
 class ParseState {
 public:
-    ParseState(TJsonParser& parser, std::string_view content, size_t length)
+    ParseState(TJsonParser& parser, std::string_view content, size_t length, const ParseFilter* filter)
         : parser_(parser), content_(content.data()), length_(length),
-          depthLimit_(parser.DEPTHLIMIT < 0 ? INT32_MAX : parser.DEPTHLIMIT), codePage_(parser.CODEPAGE) {}
+          depthLimit_(parser.DEPTHLIMIT < 0 ? INT32_MAX : parser.DEPTHLIMIT), codePage_(parser.CODEPAGE),
+          filter_(filter) {}
 
     size_t Offset() const { return offset_; }
     void SetOffset(size_t offset) { offset_ = offset; }
 
+    // cJSON's rule: at the end of the text there is nothing to skip; a skip that runs to the end steps back
+    // onto the last byte, so that what comes next fails inside the text. (Stepping back also when the skip
+    // starts at the end would put the offset on the bracket just read and let it close a second container.)
     void SkipWhitespace() {
+        if (offset_ >= length_) return;
         while (offset_ < length_ && static_cast<unsigned char>(content_[offset_]) <= 32)
             ++offset_;
-        if (offset_ >= length_) offset_ = length_ - 1;
+        if (offset_ == length_) --offset_;
     }
 
-    bool ParseValue(TJsonNode& item) {
-        if (!CanAccess(0)) return false;
-        if (Matches("null")) {
-            item.TYPE = kJsonNull;
-            offset_ += 4;
-            return true;
-        }
-        if (Matches("false")) {
-            item.TYPE = kJsonFalse;
-            item.VALUEINT = 0;
-            offset_ += 5;
-            return true;
-        }
-        if (Matches("true")) {
-            item.TYPE = kJsonTrue;
-            item.VALUEINT = 1;
-            offset_ += 4;
-            return true;
-        }
-        const char c = At(0);
-        if (c == '"') {
-            if (!ParseString(item.VALUESTRING)) return false;
-            item.TYPE = kJsonString;
-            return true;
-        }
-        if (c == '-' || (c >= '0' && c <= '9')) return ParseNumber(item);
-        if (c == '[') return ParseContainer(item, false);
-        if (c == '{') return ParseContainer(item, true);
-        return false;
-    }
+    bool ParseValue(TJsonNode& item) { return Value<true>(&item); }
 
 private:
     bool CanAccess(size_t index) const { return offset_ + index < length_; }
@@ -180,7 +161,46 @@ private:
     int32_t Pos() const { return static_cast<int32_t>(offset_ + 1); }
     int32_t Len() const { return static_cast<int32_t>(length_); }
 
-    bool ParseNumber(TJsonNode& item) {
+    template <bool Keep> bool Value(TJsonNode* item) {
+        if (!CanAccess(0)) return false;
+        if (Matches("null")) {
+            if constexpr (Keep) item->TYPE = kJsonNull;
+            offset_ += 4;
+            return true;
+        }
+        if (Matches("false")) {
+            if constexpr (Keep) {
+                item->TYPE = kJsonFalse;
+                item->VALUEINT = 0;
+            }
+            offset_ += 5;
+            return true;
+        }
+        if (Matches("true")) {
+            if constexpr (Keep) {
+                item->TYPE = kJsonTrue;
+                item->VALUEINT = 1;
+            }
+            offset_ += 4;
+            return true;
+        }
+        const char c = At(0);
+        if (c == '"') {
+            std::string_view text;
+            if (!ReadString(text, Keep)) return false;
+            if constexpr (Keep) {
+                item->VALUESTRING.Assign(text);
+                item->TYPE = kJsonString;
+                NotifyLongString(item->VALUESTRING);
+            }
+            return true;
+        }
+        if (c == '-' || (c >= '0' && c <= '9')) return Number<Keep>(item);
+        if (c == '[' || c == '{') return Container<Keep>(item, c == '{');
+        return false;
+    }
+
+    template <bool Keep> bool Number(TJsonNode* item) {
         size_t count = 0;
         while (count < kMaxNumberLength && CanAccess(count) && IsNumberChar(static_cast<unsigned char>(At(count))))
             ++count;
@@ -188,11 +208,13 @@ private:
         double value = 0;
         if (!FastNumber(number, value)) {
             if (!base::IsNumericText(number)) return false;
-            value = base::NumericValue(number);
+            if constexpr (Keep) value = base::NumericValue(number);
         }
-        SetNumber(item, value);
-        item.VALUESTRING.Assign(number);
-        item.TYPE = kJsonNumber;
+        if constexpr (Keep) {
+            SetNumber(*item, value);
+            item->VALUESTRING.Assign(number);
+            item->TYPE = kJsonNumber;
+        }
         offset_ += count;
         return true;
     }
@@ -288,31 +310,54 @@ private:
         return true;
     }
 
-    bool ParseString(TJsonText& target) {
+    // The string at the current offset with its escapes decoded and, when `convert`, in the code page;
+    // steps over the closing quote. `text` views the input or a buffer of the state, valid until the next
+    // string is read. Strings that are not kept are checked but not converted.
+    bool ReadString(std::string_view& text, bool convert) {
         if (!CanAccess(0) || At(0) != '"') return false;
         bool hasEscapes = false;
         const char* close = FindClosingQuote(hasEscapes);
         if (close == nullptr) return false;
         const char* from = content_ + offset_ + 1;
-        std::string_view bytes(from, static_cast<size_t>(close - from));
-        text::TStringBuilder decoded;
+        text = std::string_view(from, static_cast<size_t>(close - from));
         if (hasEscapes) {
-            if (!DecodeEscapes(from, close, decoded)) return false;
-            bytes = decoded.Text();
+            // A builder is filled once: each escaped string gets a fresh one.
+            escaped_.emplace();
+            if (!DecodeEscapes(from, close, *escaped_)) return false;
+            text = escaped_->Text();
         }
-        if (codePage_ != kCodePageUtf16 && NeedsConversion(bytes, codePage_)) {
+        if (convert && codePage_ != kCodePageUtf16 && NeedsConversion(text, codePage_)) {
             // A failed conversion leaves the string empty; the parse goes on.
-            target.Assign(ConvertCodePage(bytes, kCodePageUtf8, codePage_));
-        } else {
-            target.Assign(bytes);
+            ConvertCodePage(text, kCodePageUtf8, codePage_, converted_);
+            text = converted_;
         }
         offset_ = static_cast<size_t>(close - content_) + 1;
-        if (target.Length() >= parser_.NOTIFYSTRINGSIZE) parser_.OnParseProgress(Len(), Pos(), depth_);
         return true;
     }
 
-    // cJSON's array and object rules; children are linked through a tail pointer, in constant time each.
-    bool ParseContainer(TJsonNode& item, bool isObject) {
+    void NotifyLongString(const TJsonText& stored) {
+        if (stored.Length() >= parser_.NOTIFYSTRINGSIZE) parser_.OnParseProgress(Len(), Pos(), depth_);
+    }
+
+    // The name of a member, then the colon; true with `kept` telling whether the filter keeps the member.
+    template <bool Keep> bool MemberName(std::string_view& name, bool& kept) {
+        if (!ReadString(name, Keep)) return false;
+        kept = Keep && (filter_ == nullptr || filter_->KeepsMember(name));
+        if (kept) {
+            // The name goes into a node only after the colon; its progress is reported where it ends.
+            name_.Assign(name);
+            NotifyLongString(name_);
+        }
+        SkipWhitespace();
+        if (!CanAccess(0) || At(0) != ':') return false;
+        ++offset_;
+        SkipWhitespace();
+        return true;
+    }
+
+    // cJSON's array and object rules; kept children are linked through a tail pointer, in constant time
+    // each.
+    template <bool Keep> bool Container(TJsonNode* item, bool isObject) {
         if (depth_ >= kNestingLimit) return false;
         ++depth_;
         const char open = isObject ? '{' : '[';
@@ -327,7 +372,7 @@ private:
                 return false;
             }
             --offset_;
-            if (!ParseMembers(head, isObject) || !CanAccess(0) || At(0) != closeBracket) {
+            if (!Children<Keep>(head, isObject) || !CanAccess(0) || At(0) != closeBracket) {
                 DeleteJson(head);
                 return false;
             }
@@ -338,36 +383,40 @@ private:
             head = nullptr;
         }
         --depth_;
-        item.TYPE = isObject ? kJsonObject : kJsonArray;
-        item.CHILD = head;
+        if constexpr (Keep) {
+            item->TYPE = isObject ? kJsonObject : kJsonArray;
+            item->CHILD = head;
+        }
         ++offset_;
         return true;
     }
 
-    // The comma-separated children; `head` receives what was gathered even on failure, for the caller to
+    // The comma-separated children; `head` receives what was kept even on failure, for the caller to
     // delete.
-    bool ParseMembers(TJsonNode*& head, bool isObject) {
+    template <bool Keep> bool Children(TJsonNode*& head, bool isObject) {
         TJsonNode* tail = nullptr;
+        int32_t index = 0;
         do {
-            auto* child = new (std::nothrow) TJsonNode;
-            if (child == nullptr) return false;
-            if (tail == nullptr) {
-                head = child;
-            } else {
-                tail->NEXT = child;
-                child->PREV = tail;
-            }
-            tail = child;
             ++offset_;
             SkipWhitespace();
-            if (isObject) {
-                if (!ParseString(child->NAME)) return false;
-                SkipWhitespace();
-                if (!CanAccess(0) || At(0) != ':') return false;
-                ++offset_;
-                SkipWhitespace();
+            bool kept = Keep && (isObject || filter_ == nullptr || filter_->KeepsElement(index++));
+            std::string_view name;
+            if (isObject && !MemberName<Keep>(name, kept)) return false;
+            if (!kept) {
+                if (!Value<false>(nullptr)) return false;
+            } else {
+                auto* child = new (std::nothrow) TJsonNode;
+                if (child == nullptr) return false;
+                if (tail == nullptr) {
+                    head = child;
+                } else {
+                    tail->NEXT = child;
+                    child->PREV = tail;
+                }
+                tail = child;
+                if (isObject) child->NAME.MoveFrom(name_);
+                if (!Value<true>(child)) return false;
             }
-            if (!ParseValue(*child)) return false;
             SkipWhitespace();
         } while (CanAccess(0) && At(0) == ',');
         return true;
@@ -380,6 +429,10 @@ private:
     int32_t depth_ = 0;
     int32_t depthLimit_;
     int32_t codePage_;
+    const ParseFilter* filter_;
+    std::optional<text::TStringBuilder> escaped_; // the decoded bytes of the string read last, when it had escapes
+    std::string converted_;                       // its bytes in the code page, when they needed converting
+    TJsonText name_;                              // the name of the member being read, until its node takes it
 };
 
 void RecordError(TJsonParser& parser, std::string_view text, int32_t position) {
@@ -412,7 +465,9 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
 
 } // namespace
 
-JsonTree Parse(TJsonParser& parser, std::string_view text) {
+namespace {
+
+JsonTree ParseText(TJsonParser& parser, std::string_view text, const ParseFilter* filter) {
     parser.PARSEERRORSTRING.assign(kErrorExcerptLength, ' ');
     parser.PARSEERRORPOS = 0;
     const std::string_view trimmed = base::RightTrim(text);
@@ -420,7 +475,7 @@ JsonTree Parse(TJsonParser& parser, std::string_view text) {
 
     JsonTree root(new (std::nothrow) TJsonNode);
     if (!root) return nullptr;
-    ParseState state(parser, trimmed, trimmed.size());
+    ParseState state(parser, trimmed, trimmed.size(), filter);
     size_t start = 0;
     if (trimmed.size() >= 3 && trimmed.substr(0, 3) == "\xEF\xBB\xBF") start = 3;
     state.SetOffset(start);
@@ -438,9 +493,36 @@ JsonTree Parse(TJsonParser& parser, std::string_view text) {
     return root;
 }
 
+} // namespace
+
+void ParseFilter::KeepMember(std::string_view name) {
+    keys_.push_back(base::UpperText(base::RightTrim(name)));
+}
+
+bool ParseFilter::KeepsMember(std::string_view name) const {
+    name = base::RightTrim(name);
+    for (const std::string& key : keys_) {
+        if (key.size() != name.size()) continue;
+        size_t i = 0;
+        while (i < name.size() && base::UpperChar(name[i]) == key[i])
+            ++i;
+        if (i == name.size()) return true;
+    }
+    return false;
+}
+
+JsonTree Parse(TJsonParser& parser, std::string_view text) {
+    return ParseText(parser, text, nullptr);
+}
+
 JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage) {
     parser.CODEPAGE = codePage;
-    return Parse(parser, text);
+    return ParseText(parser, text, nullptr);
+}
+
+JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage, const ParseFilter& filter) {
+    parser.CODEPAGE = codePage;
+    return ParseText(parser, text, &filter);
 }
 
 std::string MinifyJson(std::string_view text) {
