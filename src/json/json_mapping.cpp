@@ -328,6 +328,28 @@ bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rul
     return LoadRecord(node, record, rules);
 }
 
+bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                      std::string_view rulesText, int32_t maxElements) {
+    const RuleSet rules(rulesText);
+    ParseFilter filter;
+    filter.KeepElements(maxElements);
+    if (!rules.HasHelpers() && record.IsValid()) {
+        // The JSON names of every field a member can land in: the record's own (groups included, as the
+        // flat enumeration lists them), and those of every list an array can be sent into.
+        const auto keep = [&](RecordView view) {
+            for (const auto& [key, fields] : rules.RulesOf(view).fieldsByJsonName)
+                filter.KeepMember(key);
+        };
+        keep(record);
+        for (const TFieldRule& rule : rules.Rules())
+            if (RecordList* list = ResolveList(rule.INSTANCE)) keep(list->Buffer());
+    }
+    const JsonTree root = ParseJson(parser, text, codePage, filter);
+    if (!IsObject(root.get()) || !record.IsValid()) return false;
+    record.Clear();
+    return LoadRecord(root.get(), record, rules);
+}
+
 bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {
     if (!IsArray(node)) return false;
     if (node->CHILD == nullptr) return true;

@@ -496,10 +496,12 @@ JsonTree ParseText(TJsonParser& parser, std::string_view text, const ParseFilter
 } // namespace
 
 void ParseFilter::KeepMember(std::string_view name) {
+    named_ = true;
     keys_.push_back(base::UpperText(base::RightTrim(name)));
 }
 
 bool ParseFilter::KeepsMember(std::string_view name) const {
+    if (!named_) return true;
     name = base::RightTrim(name);
     for (const std::string& key : keys_) {
         if (key.size() != name.size()) continue;

@@ -42,7 +42,8 @@ public:
 //   filter.KeepElements(20);            // the first elements of every array
 class ParseFilter {
 public:
-    // Keeps every member whose name equals `name` without regard to letter case (1251) and trailing blanks.
+    // Keeps the members whose name equals `name` without regard to letter case (1251) and trailing blanks,
+    // and no others. Until it is first called, every member is kept.
     void KeepMember(std::string_view name);
     // Keeps the first `count` elements of every array (all of them unless this is called).
     void KeepElements(int32_t count) { elements_ = count; }
@@ -52,6 +53,7 @@ public:
     bool KeepsElement(int32_t index) const { return index < elements_; }
 
 private:
+    bool named_ = false;
     std::vector<std::string> keys_; // upper-cased, without trailing blanks
     int32_t elements_ = INT32_MAX;
 };

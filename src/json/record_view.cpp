@@ -78,14 +78,14 @@ void* RecordView::ElementAddress(int32_t index, int32_t element) const {
         return nullptr;
     const int32_t parent = layout_->Flat()[static_cast<size_t>(index - 1)].parent;
     void* container = parent == 0 ? record_ : ElementAddress(parent, 1);
-    return static_cast<char*>(info->address(container)) + info->stride * static_cast<size_t>(element - 1);
+    return static_cast<char*>(info->AddressIn(container)) + info->stride * static_cast<size_t>(element - 1);
 }
 
 RecordView RecordView::Group(int32_t index, int32_t element) const {
     const FieldInfo* info = Info(index);
     if (info == nullptr || info->kind != FieldKind::Group) return {};
     void* address = ElementAddress(index, element);
-    return address == nullptr ? RecordView{} : RecordView(info->group(), address);
+    return address == nullptr ? RecordView{} : RecordView(info->GroupLayout(), address);
 }
 
 Variant RecordView::Value(int32_t index, int32_t element) const {

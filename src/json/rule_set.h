@@ -42,6 +42,7 @@ public:
     const TFieldRule& RuleAt(int32_t ruleIndex) const;
     // True when a selection could call a helper's OnRuleFound; selection is then done step by step.
     bool HasHelpers() const { return hasHelpers_; }
+    const std::vector<TFieldRule>& Rules() const { return rules_; }
     // The rule a freshly parsed list holds in its buffer.
     const TFieldRule& InitialSelection() const { return initial_; }
     // The rules as a freshly parsed list, for the helper callbacks that receive the list itself.

@@ -312,6 +312,7 @@ TEST(JsonParserFilter, KeepsTheNamedMembersAndTheFirstElementsOnly) {
 
 TEST(JsonParserFilter, WhatIsLeftOutIsCheckedAllTheSame) {
     ParseFilter keepsNothing;
+    keepsNothing.KeepMember("none");
     keepsNothing.KeepElements(0);
     for (std::string_view text : {"{\"a\":\"\\q\"}", "{\"a\":1.2.3}", "{\"a\":[1,]}", "{\"a\":\"\\ud800x\"}",
                                   "{\"a\":[[]}", "{\"a\":{\"b\" 1}}", "[1,[2,[3,tru]]]", "{\"a\":\"open}"}) {
