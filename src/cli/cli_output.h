@@ -8,12 +8,12 @@
 
 namespace kvilo::cli {
 
-// A header line of the 18 field names, then one line per row in list order. Dates are dd.mm.yyyy and
-// empty when 0, the branch count is empty when 0. Tabs and line breaks inside a text become blanks, so
-// that every row stays one line of 18 fields.
+// A header line of the party fields' names (party_fields.h), then one line per row in list order. Dates are
+// dd.mm.yyyy and empty when 0, the branch count is empty when 0. Tabs and line breaks inside a text become
+// blanks, so that every row stays one line with a value for each field.
 std::string RowsAsTsv(const lookup::PartyRows& rows);
 
-// One JSON array of objects keyed by the field names; the values are the texts of the TSV form.
+// One JSON array of objects keyed by the fields' names; the values are the texts of the TSV form.
 std::string RowsAsJson(const lookup::PartyRows& rows);
 
 // "caption: text" with "|" turned into line breaks, in UTF-8, ending with a line break.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/lookup/lookup_request.h"
 #include "core/lookup/party_mapping.h"
 #include "core/lookup/russian_collation.h"
 #include "core/lookup/suggestion_item.h"
@@ -37,10 +38,12 @@ template <class Record> bool LoadRecord(std::string_view answer, Record& record)
 int MapAnswer(std::string_view answer, PartyRows& rows) {
     json::RecordListOf<SuggestionItem> working;
     {
-        json::JsonTree root = ParseAnswer(answer);
+        // The tree holds only what the records take, and at most the entries a list shows: an answer of
+        // 16 MB, whatever it holds, costs little more than its own bytes.
+        json::TJsonParser parser;
         SuggestionAnswer record;
         std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
-        json::JsonToRecord(root.get(), json::ViewOf(record), rules);
+        json::JsonTextToRecord(parser, answer, 0, json::ViewOf(record), rules, kHitsAskedFor);
     }
     for (const SuggestionItem& item : working.Records())
         rows.push_back(ToPartyRow(item));

@@ -11,7 +11,8 @@ namespace kvilo::lookup {
 
 // Loads the "suggestions" array of a party answer into working items, turns each into a row appended to
 // `rows`, and sorts `rows` by name. Returns the number of items read (0 when the answer is not JSON or
-// has no "suggestions" array).
+// has no "suggestions" array). At most the entries the request asks for (kHitsAskedFor) are read: a
+// service that sends more, or a hostile one that sends millions of empty entries, gets its first ones shown.
 int MapAnswer(std::string_view answer, PartyRows& rows);
 
 // Loads an error answer; false when it is not a JSON object (`error` is then cleared).
