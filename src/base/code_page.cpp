@@ -140,13 +140,7 @@ template <typename Emit> void ForEachCodePoint(std::u16string_view units, Emit e
     }
 }
 
-// Case pairs of 1251, derived from the code page table: Ђ..Џ / ђ..џ, А..Я / а..я and Ґ / ґ in Unicode.
-struct CaseTables {
-    std::array<unsigned char, 256> upper{};
-    std::array<unsigned char, 256> lower{};
-};
-
-char16_t UnicodeUpper(char16_t u) {
+constexpr char16_t UnicodeUpper(char16_t u) {
     if (u >= u'a' && u <= u'z') return u - 0x20;
     if (u >= 0x0430 && u <= 0x044F) return u - 0x20;
     if (u >= 0x0450 && u <= 0x045F) return u - 0x50;
@@ -154,7 +148,7 @@ char16_t UnicodeUpper(char16_t u) {
     return u;
 }
 
-char16_t UnicodeLower(char16_t u) {
+constexpr char16_t UnicodeLower(char16_t u) {
     if (u >= u'A' && u <= u'Z') return u + 0x20;
     if (u >= 0x0410 && u <= 0x042F) return u + 0x20;
     if (u >= 0x0400 && u <= 0x040F) return u + 0x50;
@@ -162,22 +156,18 @@ char16_t UnicodeLower(char16_t u) {
     return u;
 }
 
-const CaseTables& Cases() {
-    static const CaseTables tables = [] {
-        CaseTables t;
-        for (unsigned b = 0; b < 256; ++b) {
-            t.upper[b] = t.lower[b] = static_cast<unsigned char>(b);
-            if (b == 0) continue;
-            char16_t u = Cp1251ToUnicode(static_cast<unsigned char>(b));
-            // A partner that 1251 lacks leaves the byte as it is rather than turning it into "?".
-            char upper = UnicodeToCp1251(UnicodeUpper(u));
-            char lower = UnicodeToCp1251(UnicodeLower(u));
-            if (upper != '?' || b == '?') t.upper[b] = static_cast<unsigned char>(upper);
-            if (lower != '?' || b == '?') t.lower[b] = static_cast<unsigned char>(lower);
-        }
-        return t;
-    }();
-    return tables;
+// Case pairs of 1251, derived from the code page table at compile time: Ђ..Џ / ђ..џ, А..Я / а..я and Ґ / ґ in
+// Unicode. A byte whose partner 1251 lacks is its own partner.
+constexpr std::array<unsigned char, 256> CaseTable(char16_t (*partnerOf)(char16_t)) {
+    std::array<unsigned char, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+        table[b] = static_cast<unsigned char>(b);
+        const char16_t partner = partnerOf(b < 0x80 ? static_cast<char16_t>(b) : kCp1251HighHalf[b - 0x80]);
+        for (unsigned p = 1; p < 256 && b != 0; ++p)
+            if ((p < 0x80 ? static_cast<char16_t>(p) : kCp1251HighHalf[p - 0x80]) == partner && partner != 0)
+                table[b] = static_cast<unsigned char>(p);
+    }
+    return table;
 }
 
 } // namespace
@@ -255,33 +245,46 @@ bool Utf8ToMultiByte(std::string_view utf8, int codePage, std::string& out, int&
         return false;
     }
     utf8 = UpToZero(utf8);
-    out.reserve(utf8.size());
-    for (size_t pos = 0; pos < utf8.size();) {
-        // Runs of ASCII are the same in every target.
-        const size_t start = pos;
-        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80)
-            ++pos;
-        out.append(utf8.data() + start, pos - start);
-        if (pos == utf8.size()) break;
-        const size_t sequence = pos;
-        bool valid = true;
-        const char32_t cp = DecodeUtf8(utf8, pos, valid);
-        if (Is1251(codePage))
-            out += UnicodeToCp1251(cp);
-        else if (valid)
-            out.append(utf8.data() + sequence, pos - sequence);
-        else
-            AppendUtf8(out, cp);
+    if (!Is1251(codePage)) {
+        // UTF-8 to UTF-8: well-formed sequences as they are, each ill-formed part as U+FFFD.
+        out.reserve(utf8.size());
+        for (size_t pos = 0; pos < utf8.size();) {
+            const size_t sequence = pos;
+            bool valid = true;
+            const char32_t cp = DecodeUtf8(utf8, pos, valid);
+            if (valid)
+                out.append(utf8.data() + sequence, pos - sequence);
+            else
+                AppendUtf8(out, cp);
+        }
+        return true;
     }
+    // To 1251 every sequence becomes one byte, so the text never grows.
+    out.resize(utf8.size());
+    char* to = out.data();
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            *to++ = static_cast<char>(lead);
+            ++pos;
+        } else if ((lead == 0xD0 || lead == 0xD1) && pos + 1 < utf8.size() &&
+                   (static_cast<unsigned char>(utf8[pos + 1]) & 0xC0) == 0x80) {
+            // Cyrillic: two bytes, always well-formed.
+            *to++ = UnicodeToCp1251(((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3Fu));
+            pos += 2;
+        } else {
+            bool valid = true;
+            *to++ = UnicodeToCp1251(DecodeUtf8(utf8, pos, valid));
+        }
+    }
+    out.resize(static_cast<size_t>(to - out.data()));
     return true;
 }
 
-char UpperChar(char c) {
-    return static_cast<char>(Cases().upper[static_cast<unsigned char>(c)]);
-}
-char LowerChar(char c) {
-    return static_cast<char>(Cases().lower[static_cast<unsigned char>(c)]);
-}
+namespace detail {
+extern constexpr std::array<unsigned char, 256> kUpperCase = CaseTable(UnicodeUpper);
+extern constexpr std::array<unsigned char, 256> kLowerCase = CaseTable(UnicodeLower);
+} // namespace detail
 
 std::string UpperText(std::string_view text) {
     std::string out(text);

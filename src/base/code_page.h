@@ -2,6 +2,7 @@
 // Code page conversion in place of MultiByteToWideChar / WideCharToMultiByte, and the case mapping of the
 // program's own code page. In-memory text of the program is Windows-1251; "code page 0" (the system ANSI
 // code page) is 1251 on every platform.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -48,8 +49,16 @@ std::string Utf8ToAnsi(std::string_view utf8);
 
 // Case mapping that covers ASCII and the Cyrillic letters of 1251 (А-Я / а-я, Ё / ё and the other
 // Cyrillic letters 1251 defines in pairs); every other byte is unchanged.
-char UpperChar(char c);
-char LowerChar(char c);
+namespace detail {
+extern const std::array<unsigned char, 256> kUpperCase;
+extern const std::array<unsigned char, 256> kLowerCase;
+} // namespace detail
+inline char UpperChar(char c) {
+    return static_cast<char>(detail::kUpperCase[static_cast<unsigned char>(c)]);
+}
+inline char LowerChar(char c) {
+    return static_cast<char>(detail::kLowerCase[static_cast<unsigned char>(c)]);
+}
 std::string UpperText(std::string_view text);
 std::string LowerText(std::string_view text);
 // Case-insensitive equality in 1251, trailing blanks of either side ignored.
