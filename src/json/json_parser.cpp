@@ -1,5 +1,7 @@
 #include "json/json_parser.h"
 
+#include <array>
+#include <bit>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -25,20 +27,23 @@ bool IsNumberChar(unsigned char c) {
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E' || c == '.';
 }
 
+// The value of each hex digit, 16 for every other byte.
+constexpr std::array<uint8_t, 256> kHexDigits = [] {
+    std::array<uint8_t, 256> digits{};
+    for (unsigned c = 0; c < 256; ++c)
+        digits[c] = c >= '0' && c <= '9'   ? static_cast<uint8_t>(c - '0')
+                    : c >= 'A' && c <= 'F' ? static_cast<uint8_t>(c - 'A' + 10)
+                    : c >= 'a' && c <= 'f' ? static_cast<uint8_t>(c - 'a' + 10)
+                                           : 16;
+    return digits;
+}();
+
 // Four hex digits; any other character makes the whole value 0.
 uint32_t Hex4(const char* digits) {
     uint32_t value = 0;
     for (int i = 0; i < 4; ++i) {
-        const char c = digits[i];
-        uint32_t digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<uint32_t>(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<uint32_t>(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<uint32_t>(c - 'a' + 10);
-        else
-            return 0;
+        const uint8_t digit = kHexDigits[static_cast<unsigned char>(digits[i])];
+        if (digit == 16) return 0;
         value = (value << 4) | digit;
     }
     return value;
@@ -115,12 +120,43 @@ bool FastNumber(std::string_view text, double& value) {
     return true;
 }
 
+// Eight bytes at a time: whether any of them is zero, or equals `byte`.
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+uint64_t Word(const char* at) {
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+// The high bit of each zero byte of `word`, and maybe of bytes above the lowest zero byte (a borrow); the
+// lowest bit set marks the first zero byte exactly.
+uint64_t ZeroBytes(uint64_t word) {
+    return (word - kOnes) & ~word & kHighBits;
+}
+bool HasZeroByte(uint64_t word) {
+    return ZeroBytes(word) != 0;
+}
+
+// How many of the eight bytes at the start of `word` come before the first quote or backslash (8: none).
+size_t PlainBytes(uint64_t word) {
+    const uint64_t found = ZeroBytes(word ^ (kOnes * '"')) | ZeroBytes(word ^ (kOnes * '\\'));
+    if (found == 0) return 8;
+    if constexpr (std::endian::native == std::endian::little) return static_cast<size_t>(std::countr_zero(found)) / 8;
+    return 0; // elsewhere the bytes are looked at one by one
+}
+
 // ASCII text without zero bytes reads the same in every code page the program knows, so it needs no trip
 // through UTF-16.
 bool NeedsConversion(std::string_view bytes, int32_t codePage) {
     if (codePage != 0 && codePage != 1251 && codePage != kCodePageUtf8) return true;
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        const uint64_t word = Word(bytes.data() + i);
+        if ((word & kHighBits) != 0 || HasZeroByte(word)) return true;
+    }
+    for (; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
         if (b == 0 || b >= 0x80) return true;
     }
     return false;
@@ -161,31 +197,28 @@ private:
     int32_t Pos() const { return static_cast<int32_t>(offset_ + 1); }
     int32_t Len() const { return static_cast<int32_t>(length_); }
 
+    // A literal: its word must stand here in full.
+    template <bool Keep> bool Literal(TJsonNode* item, std::string_view word, int32_t type) {
+        if (!Matches(word)) return false;
+        if constexpr (Keep) {
+            item->TYPE = type;
+            if (type != kJsonNull) item->VALUEINT = type == kJsonTrue ? 1 : 0;
+        }
+        offset_ += word.size();
+        return true;
+    }
+
     template <bool Keep> bool Value(TJsonNode* item) {
         if (!CanAccess(0)) return false;
-        if (Matches("null")) {
-            if constexpr (Keep) item->TYPE = kJsonNull;
-            offset_ += 4;
-            return true;
-        }
-        if (Matches("false")) {
-            if constexpr (Keep) {
-                item->TYPE = kJsonFalse;
-                item->VALUEINT = 0;
-            }
-            offset_ += 5;
-            return true;
-        }
-        if (Matches("true")) {
-            if constexpr (Keep) {
-                item->TYPE = kJsonTrue;
-                item->VALUEINT = 1;
-            }
-            offset_ += 4;
-            return true;
-        }
         const char c = At(0);
-        if (c == '"') {
+        switch (c) {
+        case 'n':
+            return Literal<Keep>(item, "null", kJsonNull);
+        case 'f':
+            return Literal<Keep>(item, "false", kJsonFalse);
+        case 't':
+            return Literal<Keep>(item, "true", kJsonTrue);
+        case '"': {
             std::string_view text;
             if (!ReadString(text, Keep)) return false;
             if constexpr (Keep) {
@@ -195,9 +228,13 @@ private:
             }
             return true;
         }
-        if (c == '-' || (c >= '0' && c <= '9')) return Number<Keep>(item);
-        if (c == '[' || c == '{') return Container<Keep>(item, c == '{');
-        return false;
+        case '[':
+        case '{':
+            return Container<Keep>(item, c == '{');
+        default:
+            if (c == '-' || (c >= '0' && c <= '9')) return Number<Keep>(item);
+            return false;
+        }
     }
 
     template <bool Keep> bool Number(TJsonNode* item) {
@@ -222,22 +259,30 @@ private:
     // The closing quote of the string whose opening quote is at the current offset, stepping over escaped
     // characters; nullptr when the input ends first.
     const char* FindClosingQuote(bool& hasEscapes) const {
-        const char* from = content_ + offset_ + 1;
+        const char* at = content_ + offset_ + 1;
         const char* limit = content_ + length_;
         hasEscapes = false;
-        while (from < limit) {
-            const auto* quote = static_cast<const char*>(std::memchr(from, '"', static_cast<size_t>(limit - from)));
-            if (quote == nullptr) return nullptr;
-            const auto* slash = static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(quote - from)));
-            if (slash == nullptr) return quote;
-            hasEscapes = true;
-            from = slash + 2;
+        while (at < limit) {
+            // Plain bytes are passed over up to eight at once.
+            if (limit - at >= 8) {
+                const size_t plain = PlainBytes(Word(at));
+                at += plain;
+                if (plain == 8) continue;
+            }
+            if (*at == '"') return at;
+            if (*at == '\\') {
+                hasEscapes = true;
+                at += 2;
+            } else {
+                ++at;
+            }
         }
         return nullptr;
     }
 
-    // One \u sequence (or a surrogate pair) at `at`, appended as UTF-8; `consumed` is 6 or 12.
-    static bool DecodeUnicode(const char* at, const char* close, text::TStringBuilder& out, size_t& consumed) {
+    // One \u sequence (or a surrogate pair) at `at`, appended as UTF-8 when building; `consumed` is 6 or 12.
+    template <bool Build>
+    static bool DecodeUnicode(const char* at, const char* close, text::TStringBuilder* out, size_t& consumed) {
         if (close - at < 6) return Fail("input ends unexpectedly");
         const uint32_t first = Hex4(at + 2);
         if (first >= 0xDC00 && first <= 0xDFFF) return Fail("the code is invalid");
@@ -253,7 +298,7 @@ private:
             consumed = 12;
         }
         if (codePoint > 0x10FFFF) return Fail("invalid unicode codepoint");
-        AppendUtf8(out, codePoint);
+        if constexpr (Build) AppendUtf8(*out, codePoint);
         return true;
     }
 
@@ -262,14 +307,16 @@ private:
         return false;
     }
 
-    static bool DecodeEscapes(const char* from, const char* close, text::TStringBuilder& out) {
-        out.Init(static_cast<int32_t>(close - from) + 1);
+    // The escapes between `from` and `close` decoded into `out`, or only checked when not building: a
+    // string that is left out fails where a kept one would, with the same trace lines.
+    template <bool Build> static bool DecodeEscapes(const char* from, const char* close, text::TStringBuilder* out) {
+        if constexpr (Build) out->Init(static_cast<int32_t>(close - from) + 1);
         while (from < close) {
             if (*from != '\\') {
                 const auto* slash =
                     static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(close - from)));
                 const char* runEnd = slash == nullptr ? close : slash;
-                out.Cat(from, static_cast<int32_t>(runEnd - from));
+                if constexpr (Build) out->Cat(from, static_cast<int32_t>(runEnd - from));
                 from = runEnd;
                 continue;
             }
@@ -297,36 +344,38 @@ private:
                 break;
             case 'u': {
                 size_t consumed = 0;
-                if (!DecodeUnicode(from, close, out, consumed)) return false;
+                if (!DecodeUnicode<Build>(from, close, out, consumed)) return false;
                 from += consumed;
                 continue;
             }
             default:
                 return false;
             }
-            out.Cat(&plain, 1);
+            if constexpr (Build) out->Cat(&plain, 1);
             from += 2;
         }
         return true;
     }
 
-    // The string at the current offset with its escapes decoded and, when `convert`, in the code page;
-    // steps over the closing quote. `text` views the input or a buffer of the state, valid until the next
-    // string is read. Strings that are not kept are checked but not converted.
-    bool ReadString(std::string_view& text, bool convert) {
+    // The string at the current offset with its escapes decoded and in the code page; steps over the
+    // closing quote. `text` views the input or a buffer of the state, valid until the next string is read.
+    // A string that is not kept is only checked: its escapes are not decoded, its text not converted.
+    bool ReadString(std::string_view& text, bool keep) {
         if (!CanAccess(0) || At(0) != '"') return false;
         bool hasEscapes = false;
         const char* close = FindClosingQuote(hasEscapes);
         if (close == nullptr) return false;
         const char* from = content_ + offset_ + 1;
         text = std::string_view(from, static_cast<size_t>(close - from));
-        if (hasEscapes) {
+        if (hasEscapes && !keep) {
+            if (!DecodeEscapes<false>(from, close, nullptr)) return false;
+        } else if (hasEscapes) {
             // A builder is filled once: each escaped string gets a fresh one.
             escaped_.emplace();
-            if (!DecodeEscapes(from, close, *escaped_)) return false;
+            if (!DecodeEscapes<true>(from, close, &*escaped_)) return false;
             text = escaped_->Text();
         }
-        if (convert && codePage_ != kCodePageUtf16 && NeedsConversion(text, codePage_)) {
+        if (keep && codePage_ != kCodePageUtf16 && NeedsConversion(text, codePage_)) {
             // A failed conversion leaves the string empty; the parse goes on.
             ConvertCodePage(text, kCodePageUtf8, codePage_, converted_);
             text = converted_;
@@ -497,14 +546,17 @@ JsonTree ParseText(TJsonParser& parser, std::string_view text, const ParseFilter
 
 void ParseFilter::KeepMember(std::string_view name) {
     named_ = true;
-    keys_.push_back(base::UpperText(base::RightTrim(name)));
+    std::string key = base::UpperText(base::RightTrim(name));
+    if (keysByLength_.size() <= key.size()) keysByLength_.resize(key.size() + 1);
+    keysByLength_[key.size()].push_back(std::move(key));
 }
 
 bool ParseFilter::KeepsMember(std::string_view name) const {
     if (!named_) return true;
+    // Most names of an answer differ from every key in length, and are passed over at once.
     name = base::RightTrim(name);
-    for (const std::string& key : keys_) {
-        if (key.size() != name.size()) continue;
+    if (name.size() >= keysByLength_.size()) return false;
+    for (const std::string& key : keysByLength_[name.size()]) {
         size_t i = 0;
         while (i < name.size() && base::UpperChar(name[i]) == key[i])
             ++i;

@@ -54,7 +54,7 @@ public:
 
 private:
     bool named_ = false;
-    std::vector<std::string> keys_; // upper-cased, without trailing blanks
+    std::vector<std::vector<std::string>> keysByLength_; // upper-cased, without trailing blanks
     int32_t elements_ = INT32_MAX;
 };
 
