@@ -1,17 +1,27 @@
 #include "json/record_layout.h"
 
+#include <atomic>
 #include <cstring>
 #include <new>
 
 namespace kvilo::json {
 
+namespace {
+
+uint64_t NewLayoutId() {
+    static std::atomic<uint64_t> next{1};
+    return next++;
+}
+
+} // namespace
+
 RecordLayout::RecordLayout(std::string_view typeName, void (*clear)(void*), std::initializer_list<FieldInfo> fields)
-    : typeName_(typeName), clear_(clear), fields_(fields) {
+    : typeName_(typeName), id_(NewLayoutId()), clear_(clear), fields_(fields) {
     Flatten(*this, 0);
 }
 
 RecordLayout::RecordLayout(std::string_view typeName, std::vector<FieldInfo> fields)
-    : typeName_(typeName), clear_(nullptr), fields_(std::move(fields)) {
+    : typeName_(typeName), id_(NewLayoutId()), clear_(nullptr), fields_(std::move(fields)) {
     Flatten(*this, 0);
 }
 

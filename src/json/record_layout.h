@@ -93,6 +93,8 @@ public:
     RecordLayout& operator=(const RecordLayout&) = delete;
 
     std::string_view TypeName() const { return typeName_; }
+    // A number no other layout of the process ever has, not even one made later at the same address.
+    uint64_t Id() const { return id_; }
     const std::vector<FieldInfo>& Fields() const { return fields_; }
     const std::vector<FlatField>& Flat() const { return flat_; }
     void Clear(void* record) const;
@@ -101,6 +103,7 @@ private:
     void Flatten(const RecordLayout& layout, int32_t parent);
 
     std::string_view typeName_;
+    uint64_t id_;
     void (*clear_)(void*);
     std::vector<FieldInfo> fields_;
     std::vector<FlatField> flat_;

@@ -36,7 +36,11 @@ template <class Record> bool LoadRecord(std::string_view answer, Record& record)
 } // namespace
 
 int MapAnswer(std::string_view answer, PartyRows& rows) {
-    json::RecordListOf<SuggestionItem> working;
+    // One working list per thread, emptied after each answer: its handle, and so the rules text that names
+    // it, stays the same from lookup to lookup, and the rules are read once.
+    thread_local json::RecordListOf<SuggestionItem> working;
+    working.Free();
+    working.Records().reserve(kHitsAskedFor);
     {
         // The tree holds only what the records take, and at most the entries a list shows: an answer of
         // 16 MB, whatever it holds, costs little more than its own bytes.
@@ -45,10 +49,13 @@ int MapAnswer(std::string_view answer, PartyRows& rows) {
         std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
         json::JsonTextToRecord(parser, answer, 0, json::ViewOf(record), rules, kHitsAskedFor);
     }
+    rows.reserve(rows.size() + working.Records().size());
     for (const SuggestionItem& item : working.Records())
         rows.push_back(ToPartyRow(item));
     SortRowsByName(rows);
-    return working.Count();
+    const int items = working.Count();
+    working.Free();
+    return items;
 }
 
 bool LoadServiceError(std::string_view answer, ServiceError& error) {

@@ -1,5 +1,6 @@
 #include "core/lookup/party_mapping.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "base/blank_text.h"
@@ -78,7 +79,14 @@ int32_t DayFromMillisText(std::string_view text) {
     static const int32_t firstShownDay = base::DayNumber(1900, 1, 1);
     std::string_view t = base::Trim(text);
     if (t.empty() || t == "null") return base::kNoDate;
-    double millis = base::IsNumericText(t) ? std::trunc(base::NumericValue(t)) : 0.0;
+    double millis = 0;
+    // The service sends whole numbers; they read exactly, and as the same double, without the general way.
+    int64_t whole = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), whole);
+    if (error == std::errc() && end == t.data() + t.size())
+        millis = static_cast<double>(whole);
+    else if (base::IsNumericText(t))
+        millis = std::trunc(base::NumericValue(t));
     if (!(std::fabs(millis) <= kMaxMillis)) return base::kNoDate;
     const int32_t day = base::DayNumberFromUnixMillis(millis);
     return day < firstShownDay ? base::kNoDate : day;
@@ -108,8 +116,10 @@ std::string LegalFormLetter(std::string_view type) {
 
 std::string_view CoordinateText(std::string_view text) {
     text = base::Trim(text);
-    if (!base::IsNumericText(text) || !std::isfinite(base::NumericValue(text))) return text.substr(text.size());
-    return text;
+    // Without an exponent, a text shorter than the 309 digits of the largest double is within its range.
+    const bool plain = text.size() < 300 && text.find_first_of("eE") == std::string_view::npos;
+    const bool finite = base::IsNumericText(text) && (plain || std::isfinite(base::NumericValue(text)));
+    return finite ? text : text.substr(text.size());
 }
 
 PartyRow ToPartyRow(const SuggestionItem& item) {
