@@ -194,7 +194,11 @@ TEST(FieldRulesParsing, BadRulesTextLeavesEveryFieldWithTheBlankRule) {
     ASSERT_TRUE(JsonToRecord(Json("{\"inn\":\"77\",\"name\":\"N\"}").get(), ViewOf(person), "[{\"name\":"));
     EXPECT_EQ(person.inn.View(), "77");
     EXPECT_EQ(person.NAME.View(), "N");
-    EXPECT_FALSE(capture.Lines().empty());
+    // Read again at the next use, and traced again: only a text read without a fault is kept for later.
+    const size_t traced = capture.Lines().size();
+    EXPECT_GT(traced, 0u);
+    ASSERT_TRUE(JsonToRecord(Json("{\"inn\":\"78\"}").get(), ViewOf(person), "[{\"name\":"));
+    EXPECT_EQ(capture.Lines().size(), 2 * traced);
 }
 
 TEST(JsonToRecordNames, PrefixedFieldTakesAMemberInAnyCase) {
