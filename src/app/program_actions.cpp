@@ -6,6 +6,7 @@
 #include "base/cp1251.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
+#include "core/framework/settings_store.h"
 #include "core/online/location_map.h"
 #include "core/shell/screen_keyboard.h"
 #include "core/shell/shell_open.h"
@@ -52,7 +53,9 @@ lookup::BrowseActions ProgramBrowseActions() {
 browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
     browse::BrowseOptions options;
     options.buildDate = buildDate;
-    options.urls = lookup::ServiceUrlsFromParameters();
+    const framework::SettingsStore* store = framework::CurrentSettingsStore();
+    const std::string storedToken = store ? store->Fetch(lookup::kTokenSection, lookup::kTokenEntry) : std::string();
+    options.services = lookup::LookupServicesFromParameters(storedToken);
     std::string site = platform::CommandParameter("SITEURL");
     options.siteAddress = site.empty() ? kMakerSite : site;
     options.demo =

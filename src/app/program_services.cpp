@@ -1,7 +1,6 @@
 #include "app/program_services.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include "app/program_actions.h"
 #include "core/framework/error_manager_runtime.h"
@@ -9,11 +8,13 @@
 #include "core/shell/settings_file.h"
 #include "core/startup/locale_texts.h"
 #include "core/startup/storage_error_texts.h"
+#include "gui/framework/program_font.h"
 
 namespace kvilo::app {
 
-// The window font and size every window inherits unless its own layout says otherwise. Qt's fonts are
-// Unicode, so the Russian character set that Windows fonts are given needs no setting of its own.
+// The window font and size every window inherits unless its own layout says otherwise: the face this
+// system has for the windows' font. Qt's fonts are Unicode, so the Russian character set that Windows fonts
+// are given needs no setting of its own.
 constexpr int kDefaultFontPoints = 11;
 
 ProgramServices::ProgramServices() : previousPresenter_(framework::SetMessagePresenter(&presenter_)) {}
@@ -42,9 +43,7 @@ void ProgramServices::InstallLocaleTexts() {
 }
 
 void ProgramServices::SetDefaultFonts() {
-    QFont font = QApplication::font();
-    font.setPointSize(kDefaultFontPoints);
-    QApplication::setFont(font);
+    QApplication::setFont(framework::ProgramFont(framework::kWindowFontName, kDefaultFontPoints));
 }
 
 void ProgramServices::InstallStorageErrorTexts() {
@@ -52,7 +51,9 @@ void ProgramServices::InstallStorageErrorTexts() {
 }
 
 std::string ProgramServices::ResolveSettingsFile() {
-    return shell::ResolveSettingsFile("Egrul");
+    std::string path = shell::ResolveSettingsFile("Egrul");
+    listformat::SetListFormatFile(path);
+    return path;
 }
 
 void ProgramServices::RunMainWindow(int32_t buildDate) {

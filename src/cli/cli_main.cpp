@@ -1,6 +1,7 @@
 // kvilo-cli: the company lookup of the main window from the command line. It runs the very same lookup
-// (request, result list, actuality query, status line); rows go to standard output, the messages the
-// window would show and the status line to standard error.
+// (request, result list, actuality query, status line); rows go to standard output as soon as the lookup
+// has them (before the actuality query), the messages the window would show and the status line to
+// standard error.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/cli_output.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
+#include "core/framework/settings_store.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_lookup.h"
 #include "platform/command_line.h"
@@ -40,21 +42,48 @@ private:
     framework::MessagePresenter* previous_;
 };
 
-// The command line has no window: nothing to focus, select or redraw.
-class NoWindow : public lookup::LookupView {
+// The command line has no window: the rows are printed when the window would show them, and there is
+// nothing to focus, select or redraw.
+class RowPrinter : public lookup::LookupView {
 public:
+    RowPrinter(const lookup::LookupData& data, bool json) : data_(data), json_(json) {}
+
+    void Refresh() override {
+        if (printed_) return;
+        printed_ = true;
+        const std::string rows = json_ ? cli::RowsAsJson(data_.rows) : cli::RowsAsTsv(data_.rows);
+        std::fputs(rows.c_str(), stdout);
+        std::fflush(stdout); // whoever reads them need not wait for the actuality query
+    }
     void ShowStatusLine(const std::string&) override {}
     void FocusQuery() override {}
     void FocusList() override {}
-    void Refresh() override {}
     void SelectRow(size_t) override {}
     void EnableRowButtons(bool) override {}
     void ShowAddressLine(const std::string&) override {}
+
+private:
+    const lookup::LookupData& data_;
+    bool json_;
+    bool printed_ = false;
 };
 
 int ExitStatus(const lookup::LookupData& data) {
-    if (data.lastOutcome.result != 0 || data.lastOutcome.httpStatus != 200) return kFailed;
-    return data.rows.empty() ? kNoRows : kRowsFound;
+    switch (data.end) {
+    case lookup::LookupEnd::Rows:
+        return kRowsFound;
+    case lookup::LookupEnd::NoRows:
+        return kNoRows;
+    default:
+        return kFailed;
+    }
+}
+
+// A user's own token kept in the settings store, as the program reads it.
+std::string StoredToken() {
+    framework::SettingsStore store;
+    store.Open(framework::kProgramSettingsKey, framework::kSettingsNative, framework::kRootCurrentUser);
+    return store.Fetch(lookup::kTokenSection, lookup::kTokenEntry);
 }
 
 } // namespace
@@ -68,19 +97,17 @@ int main(int argc, char* argv[]) {
     }
     platform::SetCommandLine(arguments.parameters);
     StderrPresenter presenter;
-    NoWindow window;
 
     lookup::LookupData data;
+    RowPrinter window(data, arguments.json);
     data.query = base::Utf8ToAnsi(arguments.query).substr(0, lookup::kMaxQueryLength);
     data.legalForm = arguments.legalForm;
     data.region = arguments.region;
-    lookup::RunLookup(data, window, lookup::ServiceUrlsFromParameters());
-    if (!data.requestSent) {
+    lookup::RunLookup(data, window, lookup::LookupServicesFromParameters(StoredToken()));
+    if (data.end == lookup::LookupEnd::NotSent) {
         std::fputs("kvilo-cli: the query is blank; nothing was sent\n", stderr);
         return kFailed;
     }
-    std::string rows = arguments.json ? cli::RowsAsJson(data.rows) : cli::RowsAsTsv(data.rows);
-    std::fputs(rows.c_str(), stdout);
     std::fputs((base::AnsiToUtf8(data.statusLine) + "\n").c_str(), stderr);
     if (arguments.xlsx && !data.rows.empty()) {
         // The export of the window's export button, without opening the workbook: its path is the last line.

@@ -1,6 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "base/code_page.h"
+#include "base/control_text.h"
 #include "base/pictures.h"
 
 namespace kvilo::cli {
@@ -26,24 +27,28 @@ std::string ValueText(const lookup::PartyField& field, const PartyRow& row) {
     }
 }
 
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    return text;
+void AppendEscape(std::string& out, unsigned code) {
+    static const char kHex[] = "0123456789abcdef";
+    out += "\\u00";
+    out += kHex[code >> 4];
+    out += kHex[code & 15];
 }
 
+// Control characters (C0, DEL and the C1 controls U+0080-U+009F) go as escapes, never raw.
 std::string JsonString(const std::string& utf8) {
-    static const char kHex[] = "0123456789abcdef";
     std::string out = "\"";
-    for (char c : utf8) {
-        auto b = static_cast<unsigned char>(c);
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        const auto b = static_cast<unsigned char>(c);
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (b < 0x20) {
-            out += "\\u00";
-            out += kHex[b >> 4];
-            out += kHex[b & 15];
+        } else if (b < 0x20 || b == 0x7F) {
+            AppendEscape(out, b);
+        } else if (b == 0xC2 && (next & 0xE0) == 0x80) {
+            AppendEscape(out, next);
+            ++i;
         } else {
             out += c;
         }
@@ -61,7 +66,7 @@ std::string RowsAsTsv(const lookup::PartyRows& rows) {
     out += "\n";
     for (const PartyRow& row : rows) {
         for (size_t i = 0; i < fields.size(); ++i)
-            out += (i ? "\t" : "") + OneLine(ValueText(fields[i], row));
+            out += (i ? "\t" : "") + base::BlankControlsUtf8(ValueText(fields[i], row));
         out += "\n";
     }
     return out;
@@ -81,7 +86,8 @@ std::string RowsAsJson(const lookup::PartyRows& rows) {
 }
 
 std::string MessageAsText(const framework::Message& message) {
-    std::string text = base::AnsiToUtf8(message.caption) + ": " + base::AnsiToUtf8(message.text);
+    std::string text =
+        base::AnsiToUtf8(base::BlankControls(message.caption) + ": " + base::BlankControls(message.text));
     for (char& c : text)
         if (c == '|') c = '\n';
     return text + "\n";

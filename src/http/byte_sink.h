@@ -3,6 +3,7 @@
 // arrive exactly as libcurl delivers them, without conversion.
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace kvilo::http {
 
@@ -17,6 +18,8 @@ class StringSink : public ByteSink {
 public:
     void Append(size_t length, const char* bytes) override { text_.append(bytes, length); }
     const std::string& Text() const { return text_; }
+    // Hands the bytes over without a copy; the sink is empty afterwards.
+    std::string Take() { return std::move(text_); }
 
 private:
     std::string text_;

@@ -12,6 +12,23 @@ namespace kvilo::http {
 
 inline constexpr size_t kMaxAttachmentLength = 260;
 
+// What DownloadFile fetches and how.
+struct DownloadRequest {
+    std::string url;
+    std::string target;                  // a file path, a folder path ending in the separator, or blank
+    uint32_t chunk = 0;                  // bytes per range request; 0: all from the start in one request
+    ProgressFunction progress = nullptr; // none: the session's OnProgress
+    uint16_t retries = 1;                // attempts for a retryable failure, counted per range
+    bool resume = false;                 // append to an existing file instead of replacing it
+};
+
+// What DownloadFile reports besides its code.
+struct DownloadOutcome {
+    std::string target;         // the file name written to (at most 259 characters)
+    uint32_t downloaded = 0;    // bytes received by partial-content (206) answers
+    uint32_t contentLength = 0; // the length the server announced; 0 when unknown
+};
+
 class TCurlHttpClass : public TCurlClass {
 public:
     TCurlHttpClass() = default;
@@ -25,16 +42,12 @@ public:
 
     virtual std::string GetFormErrorText(int code) const;
 
-    // Downloads `url` into `target` (a file path, a folder path ending in the separator, or blank), in
-    // ranges of `chunk` bytes (0: one request), appending to an existing file when `resume` is set.
-    // Time-outs, refused connections and the statuses 400 and 404 are tried up to `retries` times per
-    // range. Returns libcurl's code (0 = success; 3 when no file name can be found); `target` receives
-    // the name written to. `downloaded` receives the bytes of partial-content answers and
-    // `contentLength` the length the server announced (0 when unknown).
-    virtual int DownloadFile(std::string_view url, std::string_view target, uint32_t chunk, ProgressFunction progress,
-                             uint32_t* downloaded, uint32_t* contentLength, uint16_t retries, bool resume);
-    virtual int DownloadFile(std::string_view url, std::string& target, uint32_t chunk, ProgressFunction progress,
-                             uint32_t* downloaded, uint32_t* contentLength, uint16_t retries, bool resume);
+    // Downloads the request's URL into its target, in ranges when the server accepts them, appending to an
+    // existing file when resuming and retrying time-outs, refused connections and the statuses 400 and 404.
+    // Returns libcurl's code (0 = success; 3 when no file name can be found); `outcome` receives the name
+    // written to and the byte counts.
+    virtual int DownloadFile(const DownloadRequest& request, DownloadOutcome& outcome);
+    int DownloadFile(const DownloadRequest& request);
 
     // Called between attempts so that the user interface can process its pending events.
     void SetPendingEventsHook(std::function<void()> hook) { pendingEvents_ = std::move(hook); }
@@ -44,8 +57,7 @@ public:
     const std::string& Attachment() const { return SATTACHMENT; }
 
 private:
-    int DownloadRanges(std::string_view name, uint32_t chunk, uint32_t* downloaded, uint32_t contentLength,
-                       uint16_t retries, bool resume);
+    int DownloadRanges(const DownloadRequest& request, DownloadOutcome& outcome);
     int SetRange(uint64_t start, uint32_t chunk, uint32_t contentLength);
     void ProcessPendingEvents();
 

@@ -36,7 +36,7 @@ int TCurlClass::ReadFile(std::string_view url, std::string_view fileName, Progre
     if (code == CURLE_OK) code = Perform();
     // The file object dies here: the handle must not keep its address for a later transfer, so later
     // data are dropped instead of written through a dangling pointer.
-    SetOptPtr(CURLOPT_WRITEDATA, nullptr);
+    SetWriteFunction(&WriteToFile, nullptr);
     SetOptPtr(CURLOPT_CHUNK_DATA, nullptr);
     return code;
 }

@@ -3,6 +3,8 @@
 #include "base/blank_text.h"
 #include "http/curl_global.h"
 #include "http/curl_log.h"
+#include "http/trace_secrets.h"
+#include "http/trust_anchors.h"
 
 #include <utility>
 
@@ -47,7 +49,7 @@ void TCurlClass::Cleanup() {
     FreeHeaders();
     CURL_.reset();
     if (URLP) URLP->Destroy();
-    optionTexts_.clear(); // no handle refers to them any longer
+    ForgetHandleState(); // no handle refers to it any longer
 }
 
 void TCurlClass::Reset() {
@@ -55,8 +57,17 @@ void TCurlClass::Reset() {
     if (URLP && URLP->Handle()) curl_url_set(URLP->Handle(), CURLUPART_URL, nullptr, 0);
     if (CURL_) {
         curl_easy_reset(CURL_.get());
-        optionTexts_.clear(); // the reset handle no longer points at them
+        ForgetHandleState(); // the reset handle no longer points at it
     }
+}
+
+// What the handle's options referred to; the secrets stay, so that no later trace shows them.
+void TCurlClass::ForgetHandleState() {
+    optionTexts_.clear();
+    writeFunction_ = nullptr;
+    writeData_ = nullptr;
+    limitsSet_ = false;
+    trustAnchors_.clear();
 }
 
 std::string TCurlClass::GetErrorText(int code) const {
@@ -175,10 +186,78 @@ void TCurlClass::ApplyDefaultProtocol(const std::string& url) {
 }
 
 int TCurlClass::SetWriteFunction(WriteFunction function, void* data) {
-    if (int code = SetOptFunction(CURLOPT_WRITEFUNCTION, function); code != CURLE_OK) {
+    writeFunction_ = function;
+    writeData_ = data;
+    // Without a function libcurl writes to `data` as a FILE* itself.
+    const bool counted = function != nullptr;
+    if (int code = SetOptFunction(CURLOPT_WRITEFUNCTION, counted ? &WriteThroughSession : function); code != CURLE_OK) {
         return code;
     }
-    return SetOptPtr(CURLOPT_WRITEDATA, data);
+    return SetOptPtr(CURLOPT_WRITEDATA, counted ? this : data);
+}
+
+size_t TCurlClass::DeliverBlock(char* data, size_t size, size_t count) {
+    const size_t length = size * count;
+    received_ += length;
+    if (limitsSet_ && received_ > limits_.maxBytes) {
+        sizeExceeded_ = true;
+        return 0; // anything but the length offered ends the transfer
+    }
+    return writeFunction_(data, size, count, writeData_);
+}
+
+int TCurlClass::SetTransferLimits(const TransferLimits& limits) {
+    const std::pair<CURLoption, long> options[] = {
+        {CURLOPT_CONNECTTIMEOUT, limits.connectSeconds},
+        {CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond},
+        {CURLOPT_LOW_SPEED_TIME, limits.lowSpeedSeconds},
+        {CURLOPT_TIMEOUT, limits.totalSeconds},
+    };
+    for (const auto& [option, value] : options) {
+        if (int code = SetOptLong(option, value); code != CURLE_OK) return code;
+    }
+    // An announced length above the limit ends the transfer before its body; the count in DeliverBlock
+    // catches the answers that announce none.
+    const auto maxSize = static_cast<curl_off_t>(limits.maxBytes);
+    if (int code = curl_easy_setopt(CURL_.get(), CURLOPT_MAXFILESIZE_LARGE, maxSize); code != CURLE_OK) return code;
+    limits_ = limits;
+    limitsSet_ = true;
+    return CURLE_OK;
+}
+
+TransferLimit TCurlClass::LimitReached(int result) const {
+    if (!limitsSet_ || !CURL_) return TransferLimit::None;
+    if (result == CURLE_FILESIZE_EXCEEDED) return TransferLimit::Size;
+    if (result != CURLE_OPERATION_TIMEDOUT) return TransferLimit::None;
+    curl_off_t total = 0;
+    curl_off_t pretransfer = 0;
+    curl_easy_getinfo(CURL_.get(), CURLINFO_TOTAL_TIME_T, &total);
+    curl_easy_getinfo(CURL_.get(), CURLINFO_PRETRANSFER_TIME_T, &pretransfer);
+    // libcurl's own clock decides the moment; a few milliseconds of rounding must not hide the total limit.
+    constexpr curl_off_t kMicroseconds = 1000000;
+    constexpr curl_off_t kSlack = 50000;
+    if (limits_.totalSeconds > 0 && total + kSlack >= limits_.totalSeconds * kMicroseconds) return TransferLimit::Total;
+    // Connecting (the TLS handshake included) never finished.
+    if (pretransfer == 0) return TransferLimit::Connect;
+    return TransferLimit::LowSpeed;
+}
+
+int TCurlClass::AddTrustAnchors(std::string pem) {
+    if (!CURL_) return CURLE_FAILED_INIT;
+    if (CountCertificates(pem) == 0) return CURLE_SSL_CACERT_BADFILE;
+    trustAnchors_ = std::move(pem);
+    if (int code = SetOptFunction(CURLOPT_SSL_CTX_FUNCTION, &AddTrustAnchorsToContext); code != CURLE_OK) return code;
+    if (int code = SetOptPtr(CURLOPT_SSL_CTX_DATA, &trustAnchors_); code != CURLE_OK) return code;
+    // A store that libcurl keeps for later connections must not carry these certificates beyond this session.
+    return SetOptLong(CURLOPT_CA_CACHE_TIMEOUT, 0L);
+}
+
+void TCurlClass::HideInTrace(std::string_view secret) {
+    if (!secret.empty()) secrets_.emplace_back(secret);
+}
+
+std::string TCurlClass::HideSecrets(std::string_view text) const {
+    return MaskSecrets(text, secrets_);
 }
 
 int TCurlClass::SetHeaderFunction(HeaderFunction function) {
@@ -218,7 +297,11 @@ int TCurlClass::SetDebugFunction(DebugFunction function) {
 int TCurlClass::Perform() {
     if (!CURL_) return CURLE_FAILED_INIT;
     if (int code = SetDebugFunction(&DebugToSession); code != CURLE_OK) return code;
-    return curl_easy_perform(CURL_.get());
+    received_ = 0;
+    sizeExceeded_ = false;
+    const int code = curl_easy_perform(CURL_.get());
+    // The session refused the block that crossed the size limit; libcurl calls that a write error.
+    return sizeExceeded_ && code == CURLE_WRITE_ERROR ? CURLE_FILESIZE_EXCEEDED : code;
 }
 
 int TCurlClass::Send(std::string_view url, ByteSink* sink, ProgressFunction progress) {

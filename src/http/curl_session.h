@@ -4,6 +4,7 @@
 // user and nothing is thrown. Transfers run synchronously on the calling thread.
 #include <curl/curl.h>
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "http/byte_sink.h"
 #include "http/curl_errors.h"
 #include "http/curl_holders.h"
+#include "http/transfer_limits.h"
 
 namespace kvilo::http {
 
@@ -64,6 +66,22 @@ public:
     int SetVerifyHost(long flag);
     int SetFollowLocation(long value);
 
+    // Bounds every later transfer until Reset or Cleanup: the times as libcurl options, and the answer's
+    // size counted as it arrives too, since a chunked answer announces no length. A transfer ended by the
+    // size limit returns CURLE_FILESIZE_EXCEEDED.
+    int SetTransferLimits(const TransferLimits& limits);
+    // Which of the limits ended the transfer that returned `result`; None when none did (or none is set).
+    TransferLimit LimitReached(int result) const;
+    // PEM certificates trusted beside the system's CA store by every later TLS connection, until Reset or
+    // Cleanup. CURLE_SSL_CACERT_BADFILE when the text holds no certificate.
+    int AddTrustAnchors(std::string pem);
+    // A text the debug trace must never show (the API token): "****" stands in its place, also for a piece
+    // of it at the edge of a block. Kept for the session's life.
+    void HideInTrace(std::string_view secret);
+    // Once the flag is set (from any thread), the running transfer ends with CURLE_ABORTED_BY_CALLBACK. Only
+    // transfers whose progress goes to the session (no progress function of their own) watch it.
+    void SetAbortFlag(const std::atomic<bool>* flag) { abortFlag_ = flag; }
+
     // Request headers: they take effect with ApplyHeaders and stay owned by the session.
     bool AddHeader(std::string_view line);
     int ApplyHeaders();
@@ -72,7 +90,8 @@ public:
     // 0, 3 when the URL cannot be parsed (logged), or the result of handing the URL to the easy handle.
     int SetUrl(std::string_view url);
 
-    // Callback installation. The header and progress callbacks receive this session.
+    // Callback installation. The header and progress callbacks receive this session. The write function
+    // receives `data`; each block passes the session first, which counts it against the size limit.
     int SetWriteFunction(WriteFunction function, void* data);
     int SetHeaderFunction(HeaderFunction function = nullptr);
     int ClearHeaderFunction();
@@ -94,6 +113,11 @@ public:
     int32_t DebugInfoMask() const { return DEBUGINFOMASK; }
     void SetDebugInfoMask(int32_t mask) { DEBUGINFOMASK = mask; }
 
+    // The session's side of the libcurl callbacks below.
+    size_t DeliverBlock(char* data, size_t size, size_t count);
+    bool AbortRequested() const { return abortFlag_ != nullptr && abortFlag_->load(); }
+    std::string HideSecrets(std::string_view text) const;
+
     CURL* Handle() const { return CURL_.get(); }
 
 protected:
@@ -105,6 +129,7 @@ protected:
 
 private:
     void ApplyDefaultProtocol(const std::string& url);
+    void ForgetHandleState();
 
     using EasyHandle = std::unique_ptr<CURL, CurlDeleter<&curl_easy_cleanup>>;
 
@@ -115,10 +140,21 @@ private:
     std::unique_ptr<std::vector<ErrorEntry>> ERRORS;
     // The copies made by SetOptString, one per option: replaced when the option is set again.
     std::map<CURLoption, std::string> optionTexts_;
+    // Every answer block passes the session on its way to the caller's write function, to be counted.
+    WriteFunction writeFunction_ = nullptr;
+    void* writeData_ = nullptr;
+    uint64_t received_ = 0;
+    bool sizeExceeded_ = false;
+    TransferLimits limits_;
+    bool limitsSet_ = false;
+    std::string trustAnchors_;
+    std::vector<std::string> secrets_;
+    const std::atomic<bool>* abortFlag_ = nullptr;
 };
 
 // The libcurl callbacks the session installs itself. The last argument is libcurl's user pointer.
 size_t WriteToSink(char* data, size_t size, size_t count, void* sink) noexcept;
+size_t WriteThroughSession(char* data, size_t size, size_t count, void* session) noexcept;
 size_t HeaderToSession(char* data, size_t size, size_t count, void* session) noexcept;
 int ProgressToSession(void* session, double downloadTotal, double downloadNow, double uploadTotal,
                       double uploadNow) noexcept;

@@ -23,6 +23,15 @@ size_t WriteToSink(char* data, size_t size, size_t count, void* sink) noexcept {
     return length;
 }
 
+size_t WriteThroughSession(char* data, size_t size, size_t count, void* session) noexcept {
+    if (session == nullptr) return kWriteFailed;
+    try {
+        return static_cast<TCurlClass*>(session)->DeliverBlock(data, size, count);
+    } catch (...) {
+        return kWriteFailed;
+    }
+}
+
 size_t HeaderToSession(char* data, size_t size, size_t count, void* session) noexcept {
     const size_t length = size * count;
     if (session == nullptr) return length;
@@ -38,7 +47,9 @@ int ProgressToSession(void* session, double downloadTotal, double downloadNow, d
                       double uploadNow) noexcept {
     if (session == nullptr) return 0;
     try {
-        return static_cast<TCurlClass*>(session)->OnProgress(downloadTotal, downloadNow, uploadTotal, uploadNow);
+        auto* self = static_cast<TCurlClass*>(session);
+        if (self->AbortRequested()) return 1;
+        return self->OnProgress(downloadTotal, downloadNow, uploadTotal, uploadNow);
     } catch (...) {
         return 1; // abort rather than let the exception into libcurl
     }
@@ -69,7 +80,7 @@ int DebugToSession(CURL*, curl_infotype type, char* data, size_t size, void* ses
     if (session == nullptr) return 0;
     try {
         auto* self = static_cast<TCurlClass*>(session);
-        const std::string copy(data, size);
+        const std::string copy = self->HideSecrets(std::string_view(data, size));
         self->OnDebugData(type, copy);
         self->OnDebug(type, copy, DebugTitle(type));
     } catch (...) {

@@ -57,22 +57,19 @@ std::string BuildTargetName(std::string_view url, std::string_view attachment, s
     return folder + path.substr(slash + 1);
 }
 
-int TCurlHttpClass::DownloadFile(std::string_view url, std::string_view target, uint32_t chunk,
-                                 ProgressFunction progress, uint32_t* downloaded, uint32_t* contentLength,
-                                 uint16_t retries, bool resume) {
-    std::string buffer(target.substr(0, kMaxFileNameLength));
-    return DownloadFile(url, buffer, chunk, progress, downloaded, contentLength, retries, resume);
+int TCurlHttpClass::DownloadFile(const DownloadRequest& request) {
+    DownloadOutcome outcome;
+    return DownloadFile(request, outcome);
 }
 
-int TCurlHttpClass::DownloadFile(std::string_view url, std::string& target, uint32_t chunk, ProgressFunction progress,
-                                 uint32_t* downloaded, uint32_t* contentLength, uint16_t retries, bool resume) {
-    if (downloaded != nullptr) *downloaded = 0;
-    if (contentLength != nullptr) *contentLength = 0;
+int TCurlHttpClass::DownloadFile(const DownloadRequest& request, DownloadOutcome& outcome) {
+    outcome = DownloadOutcome{};
+    outcome.target = request.target.substr(0, kMaxFileNameLength);
     BACCEPTRANGESENABLED = 0;
 
-    SetProgressFunction(progress);
+    SetProgressFunction(request.progress);
     SetHeaderFunction();
-    if (int code = SetUrl(url); code != CURLE_OK) return code; // nothing can be fetched from it
+    if (int code = SetUrl(request.url); code != CURLE_OK) return code; // nothing can be fetched from it
     SetFollowLocation(1);
     // A range left from an earlier download on this session would turn the probe into a partial answer.
     SetOptPtr(CURLOPT_RANGE, nullptr);
@@ -87,12 +84,12 @@ int TCurlHttpClass::DownloadFile(std::string_view url, std::string& target, uint
     uint32_t length = probe == CURLE_OK ? GetInfoOffT(CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &high) : 0;
     if (high != 0) length = 0; // unknown (-1) or beyond the 32-bit sizes this download handles
 
-    const std::string name = BuildTargetName(url, SATTACHMENT, target);
+    const std::string name = BuildTargetName(request.url, SATTACHMENT, outcome.target);
     if (base::RightTrim(name).empty()) {
         Log(std::string(kLogPrefix) + "Target filename is blank.");
         return CURLE_URL_MALFORMAT;
     }
-    target = name.substr(0, kMaxFileNameLength);
+    outcome.target = name.substr(0, kMaxFileNameLength);
 
     SetOptLong(CURLOPT_NOBODY, 0L);
     SetOptLong(CURLOPT_HTTPGET, 1L);
@@ -100,10 +97,10 @@ int TCurlHttpClass::DownloadFile(std::string_view url, std::string& target, uint
 
     if (BACCEPTRANGESENABLED == 0) {
         Log(std::string(kLogPrefix) + "Accept-Ranges header is missing, continue with ReadFile.");
-        return ReadFile(url, target, progress);
+        return ReadFile(request.url, outcome.target, request.progress);
     }
-    if (contentLength != nullptr) *contentLength = length;
-    return DownloadRanges(target, chunk, downloaded, length, retries, resume);
+    outcome.contentLength = length;
+    return DownloadRanges(request, outcome);
 }
 
 int TCurlHttpClass::SetRange(uint64_t start, uint32_t chunk, uint32_t contentLength) {
@@ -116,12 +113,14 @@ void TCurlHttpClass::ProcessPendingEvents() {
     if (pendingEvents_) pendingEvents_();
 }
 
-int TCurlHttpClass::DownloadRanges(std::string_view name, uint32_t chunk, uint32_t* downloaded, uint32_t contentLength,
-                                   uint16_t retries, bool resume) {
+int TCurlHttpClass::DownloadRanges(const DownloadRequest& request, DownloadOutcome& outcome) {
+    const uint32_t chunk = request.chunk;
+    const uint32_t contentLength = outcome.contentLength;
+    const uint16_t retries = request.retries;
     TCurlFileClass file;
-    file.SetFileName(name);
-    SetWriteFunction(resume ? &AppendToFile : &WriteToFile, &file);
-    uint64_t start = resume ? file.GetFileSize() : 0;
+    file.SetFileName(outcome.target);
+    SetWriteFunction(request.resume ? &AppendToFile : &WriteToFile, &file);
+    uint64_t start = request.resume ? file.GetFileSize() : 0;
     SetRange(start, chunk, contentLength);
 
     uint32_t received = 0;
@@ -180,9 +179,9 @@ int TCurlHttpClass::DownloadRanges(std::string_view name, uint32_t chunk, uint32
         }
         break;
     }
-    if (downloaded != nullptr) *downloaded = received;
+    outcome.downloaded = received;
     // The file object ends here; later transfers on this handle must not write through its address.
-    SetOptPtr(CURLOPT_WRITEDATA, nullptr);
+    SetWriteFunction(&WriteToFile, nullptr);
     return result;
 }
 

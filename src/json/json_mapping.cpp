@@ -348,8 +348,8 @@ bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rul
     return LoadRecord(node, record, rules);
 }
 
-bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
-                      std::string_view rulesText, int32_t maxElements) {
+JsonTree ParseForRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                        std::string_view rulesText, int32_t maxElements) {
     const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
     const RuleSet& rules = *parsed;
     ParseFilter filter;
@@ -365,10 +365,13 @@ bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePa
         for (const TFieldRule& rule : rules.Rules())
             if (RecordList* list = ResolveList(rule.INSTANCE)) keep(list->Buffer());
     }
-    const JsonTree root = ParseJson(parser, text, codePage, filter);
-    if (!IsObject(root.get()) || !record.IsValid()) return false;
-    record.Clear();
-    return LoadRecord(root.get(), record, rules);
+    return ParseJson(parser, text, codePage, filter);
+}
+
+bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                      std::string_view rulesText, int32_t maxElements) {
+    const JsonTree root = ParseForRecord(parser, text, codePage, record, rulesText, maxElements);
+    return JsonToRecord(root.get(), record, rulesText);
 }
 
 bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {

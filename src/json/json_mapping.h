@@ -36,6 +36,11 @@ bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rul
 bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
                       std::string_view rulesText = {}, int32_t maxElements = INT32_MAX);
 
+// The tree JsonTextToRecord loads from: `text` parsed keeping only what the record (and the lists the rules
+// send arrays into) can take, for a caller that looks at the tree before loading it with JsonToRecord.
+JsonTree ParseForRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                        std::string_view rulesText = {}, int32_t maxElements = INT32_MAX);
+
 // Appends one record per element of an Array (objects through JsonToRecord; scalars into field
 // `fieldNumber`, 0 meaning 1). False for anything that is not an Array; the list is not emptied first.
 bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber = 0, std::string_view rulesText = {});

@@ -7,12 +7,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "app/program_actions.h"
 #include "app/program_services.h"
 #include "base/cp1251.h"
 #include "core/framework/settings_store.h"
+#include "core/listformat/brw_set.h"
 #include "core/shell/shell_open.h"
+#include "gui/listcontrol/format_list.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
 #include "recording_launcher.h"
@@ -65,14 +68,23 @@ private slots:
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
         QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
-        QCOMPARE(plain.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
+        QCOMPARE(plain.services.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
+        QCOMPARE(plain.services.token, std::string(lookup::kAccessToken));
+        QVERIFY(plain.services.access.trustAnchorsFile.empty());
 
-        platform::SetCommandLine(
-            std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080", "SITEURL=http://127.0.0.1:9/"});
+        platform::SetCommandLine(std::vector<std::string>{"SUGGESTURL=http://127.0.0.1:8080",
+                                                          "SITEURL=http://127.0.0.1:9/", "CAFILE=/tmp/fake.pem"});
+        framework::SettingsStore store;
+        store.Open((home_.path() + "/token.ini").toStdString(), framework::kSettingsIniFile);
+        store.Update(lookup::kTokenSection, lookup::kTokenEntry, "stored-token");
+        framework::SetSettingsStore(&store);
         browse::BrowseOptions demo = app::ProgramBrowseOptions(81528);
+        framework::SetSettingsStore(nullptr);
         QVERIFY(demo.demo);
         QCOMPARE(demo.siteAddress, std::string("http://127.0.0.1:9/"));
-        QCOMPARE(demo.urls.suggestBase, std::string("http://127.0.0.1:8080"));
+        QCOMPARE(demo.services.urls.suggestBase, std::string("http://127.0.0.1:8080"));
+        QCOMPARE(demo.services.access.trustAnchorsFile, std::string("/tmp/fake.pem"));
+        QCOMPARE(demo.services.token, std::string("stored-token"));
         QVERIFY(demo.actions.openCard && demo.actions.exportList && demo.actions.showMap && demo.actions.listSettings &&
                 demo.actions.checkUpdate && demo.actions.screenKeyboard && demo.actions.openSite);
         platform::SetCommandLine(std::vector<std::string>{});
@@ -131,7 +143,48 @@ private slots:
         QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
     }
 
+    // Last: it places the main window. The run opens the main list, so its end writes lf.dat in the settings
+    // folder, and the next run opens the list as it was left.
+    void aRunThatShowedTheMainListWritesItToLfDat() {
+        const QString file = home_.path() + "/data/Tarvelo/Egrul/lf.dat";
+        QVERIFY(!QFileInfo::exists(file));
+        RunClosingTheMainWindow([](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        });
+        listformat::BrwSetRecord record;
+        QCOMPARE(listformat::BrwSet(file.toStdString()).Read("BrwEGRUL", record),
+                 listformat::BrwSet::ReadResult::Found);
+        QCOMPARE(record.defFormat, std::string(browse::kBrowseListFormat));
+        QCOMPARE(record.appearance.fontSize, 12);
+        int fontSize = 0;
+        RunClosingTheMainWindow(
+            [&](QWidget& window) { fontSize = window.findChild<listcontrol::FormatList*>("list")->fontSize(); });
+        QCOMPARE(fontSize, 12);
+    }
+
 private:
+    // Runs the whole program; `act` runs on the main window once it is shown, which is then closed.
+    void RunClosingTheMainWindow(const std::function<void(QWidget&)>& act) {
+        startup::InstallationFixture installation;
+        app::ProgramServices services;
+        framework::RecordingMessagePresenter messages;
+        startup::FileVersionInfoReader reader;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() != "Browse_EGRUL" || !window->isVisible()) continue;
+                poll.stop();
+                act(*window);
+                window->close();
+            }
+        });
+        poll.start(10);
+        QCOMPARE(startup::RunProgram(installation, services, reader), 0);
+        QVERIFY(messages.messages.empty());
+    }
+
     // The settings store holds no window section (it may hold the store's own list of sections).
     bool NoWindowWasPlaced() const {
         QSettings settings(home_.path() + "/config/Tarvelo/EGRUL.conf", QSettings::IniFormat);

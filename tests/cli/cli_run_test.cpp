@@ -1,11 +1,14 @@
-// kvilo-cli run as a program against the fake services over HTTPS: its output, its messages and its exit
-// status.
+// kvilo-cli run as a program against the fake services over verified HTTPS: its output, its messages and
+// its exit status.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_runner.h"
@@ -30,11 +33,17 @@ protected:
         std::filesystem::create_directories(folder_);
     }
 
-    CliResult Cli(std::vector<std::string> arguments, bool withUrls = true) {
+    CliResult Cli(std::vector<std::string> arguments, bool withUrls = true, const std::string& environment = {}) {
         std::string words = withUrls ? testsupport::FakeServiceUrlArguments(*server_) : std::string();
         for (const auto& a : arguments)
             words += " " + testsupport::ShellQuoted(a);
-        return testsupport::RunCli(words, folder_);
+        return testsupport::RunCli(words, folder_, environment);
+    }
+
+    // Lets the suggestions route answer `body` with `status`.
+    void Answer(int status, const std::string& body) {
+        ASSERT_TRUE(lookup::testing::LookupControl(
+            *server_, "suggest=canned&status=" + std::to_string(status) + "&type=application/json", body));
     }
 
     std::string folder_;
@@ -102,6 +111,87 @@ TEST_F(CliRunTest, ServiceErrorsAndRefusedConnectionsExitTwo) {
     EXPECT_EQ(run.out, kHeader);
     EXPECT_TRUE(run.err.starts_with("У нас проблема ...: Ошибка запроса SendRequest: 7\n ")) << run.err;
     EXPECT_TRUE(run.err.ends_with("Нет данных по запросу\n"));
+}
+
+TEST_F(CliRunTest, AnswersThatCannotBeReadAndRefusedCertificatesExitTwo) {
+    ASSERT_TRUE(lookup::testing::LookupControl(*server_, "suggest=500"));
+    CliResult run = Cli({"заря"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, kHeader);
+    EXPECT_EQ(run.err, "У нас проблема ...: Ответ сервиса не удалось прочитать (HTTP 500).\n"
+                       "Ответ сервиса не прочитан (HTTP 500)\n");
+
+    ASSERT_TRUE(lookup::testing::LookupControl(*server_, "reset=1"));
+    ASSERT_TRUE(server_->AddFault({.mode = "drop", .path = "/suggestions/", .after = 1000}));
+    run = Cli({"заря"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("У нас проблема ...: Ответ сервиса не удалось прочитать (HTTP 200).\n")) << run.err;
+
+    run = Cli({"SUGGESTURL=" + server_->HttpsUrl(""), "VERSIONURL=" + server_->HttpsUrl(""), "заря"}, false);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("У нас проблема ...: Ошибка запроса SendRequest: 60\n"
+                                    " SSL peer certificate or SSH remote key was not OK\n"))
+        << run.err;
+}
+
+// The program's own limit, 16 MB, against a chunked answer of 17 MB.
+TEST_F(CliRunTest, AnAnswerBeyondTheSizeLimitExitsTwo) {
+    ASSERT_TRUE(server_->AddFault({.mode = "flood", .path = "/suggestions/", .bytes = 17u << 20, .chunked = true}));
+    CliResult run = Cli({"заря"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("У нас проблема ...: Ошибка запроса SendRequest: 63\n Maximum file size exceeded\n"
+                                    " Превышен предел размера ответа 16 МБ.\n"))
+        << run.err;
+}
+
+TEST_F(CliRunTest, ControlCharactersFromTheServiceNeverReachTheTerminal) {
+    Answer(200, "{\"suggestions\":[{\"unrestricted_value\":\"ООО \\u001b]0;pwned\\u0007\\u001b[2JРОГА\\u0085\","
+                "\"data\":{\"inn\":\"7700000001\",\"address\":{\"unrestricted_value\":\"г Москва\\u007f\\t\\n\"}}}]}");
+    CliResult run = Cli({"рога"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("ООО  ]0;pwned  [2JРОГА?\t7700000001"), std::string::npos) << run.out;
+    run = Cli({"рога", "--json"});
+    EXPECT_NE(run.out.find("\"QFName\":\"ООО \\u001b]0;pwned\\u0007\\u001b[2JРОГА?\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"г Москва\\u007f\\u0009\\u000a\""), std::string::npos) << run.out;
+
+    Answer(403, "{\"family\":\"CLIENT_ERROR\\u001b[31m\",\"reason\":\"Forbidden\\u0007\",\"message\":\"x\"}");
+    run = Cli({"рога"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.find_first_of("\x1b\x07"), std::string::npos);
+    EXPECT_NE(run.err.find(" Группа : CLIENT_ERROR [31m\n Причина : Forbidden\n"), std::string::npos) << run.err;
+}
+
+// The rows come out while the version service still keeps its answer back.
+TEST_F(CliRunTest, TheRowsArePrintedBeforeTheActualityQueryEnds) {
+    ASSERT_TRUE(server_->AddFault({.mode = "hold", .path = "/api/v2/version"}));
+    CliResult run;
+    std::thread cli([&] { run = Cli({"СЕВЕРНАЯ ПРИСТАНЬ"}); });
+    for (int waited = 0; server_->Requests("/api/v2/version").empty() && waited < 3000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string early = testsupport::Slurp(folder_ + "/out");
+    ASSERT_TRUE(server_->ReleaseHeld());
+    cli.join();
+    EXPECT_EQ(Lines(early), 5u) << early;
+    EXPECT_EQ(run.out, early);
+    EXPECT_EQ(run.status, 0);
+}
+
+// The fake accepts only the built-in token; a user's own one is refused and named in the answer, masked.
+TEST_F(CliRunTest, TheUsersOwnTokenComesFromTheEnvironmentOrTheSettingsStoreNeverFromArguments) {
+    const std::string config = folder_ + "/config";
+    std::filesystem::create_directories(config + "/Tarvelo");
+    std::ofstream(config + "/Tarvelo/EGRUL.conf") << "[DaData]\nToken=stored-token-2\n";
+    CliResult run = Cli({"KVILO_TOKEN=argument-token", "заря"}, true,
+                        "KVILO_TOKEN=env-token-1 XDG_CONFIG_HOME=" + testsupport::ShellQuoted(config));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("disabled for token '*** ВАШ КЛЮЧ ДОСТУПА В СЕРВИС ***'"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("env-token-1"), std::string::npos);
+    run = Cli({"заря"}, true, "XDG_CONFIG_HOME=" + testsupport::ShellQuoted(config));
+    const auto requests = server_->Requests("/suggestions/");
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].Header("Authorization"), "Token env-token-1");
+    EXPECT_EQ(requests[1].Header("Authorization"), "Token stored-token-2");
 }
 
 TEST_F(CliRunTest, BlankQueryAndBadArgumentsSendNothing) {

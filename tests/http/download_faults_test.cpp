@@ -143,8 +143,7 @@ TEST_F(DownloadFaults, MalformedAnswersNeverCrash) {
         const int read = reader.ReadFile(url, Folder() + "read.bin");
         TCurlHttpClass downloader;
         ASSERT_EQ(downloader.Init(), CURLE_OK);
-        std::string target = Folder();
-        downloader.DownloadFile(url, target, 0, nullptr, nullptr, nullptr, 2, false);
+        downloader.DownloadFile({.url = url, .target = Folder(), .retries = 2});
         if (std::string_view(path) == "/garbage" || std::string_view(path) == "/huge-header") {
             EXPECT_NE(sent, CURLE_OK);
             EXPECT_NE(read, CURLE_OK);
@@ -166,13 +165,10 @@ TEST_F(DownloadFaults, NoDescriptorOutlivesTheSessionOnAnyPath) {
         TCurlHttpClass session;
         ASSERT_EQ(session.Init(), CURLE_OK);
         session.SetOptLong(CURLOPT_TIMEOUT_MS, kTimeoutMs);
-        std::string target = Folder() + "missing/x.bin";
-        EXPECT_EQ(session.DownloadFile(Server().HttpUrl("/bytes/1000"), target, 0, nullptr, nullptr, nullptr, 1, false),
+        EXPECT_EQ(session.DownloadFile({.url = Server().HttpUrl("/bytes/1000"), .target = Folder() + "missing/x.bin"}),
                   CURLE_WRITE_ERROR);
-        target = Folder() + "cut.bin";
-        EXPECT_EQ(
-            session.DownloadFile(Server().HttpUrl("/bytes/90000"), target, 0, nullptr, nullptr, nullptr, 1, false),
-            CURLE_PARTIAL_FILE);
+        EXPECT_EQ(session.DownloadFile({.url = Server().HttpUrl("/bytes/90000"), .target = Folder() + "cut.bin"}),
+                  CURLE_PARTIAL_FILE);
         EXPECT_EQ(session.ReadFile(Server().RawUrl("/garbage"), Folder() + "g.bin"), CURLE_UNSUPPORTED_PROTOCOL);
         EXPECT_EQ(session.ReadFile(Server().HttpUrl("/bytes/5000"), Folder() + "ok.bin"), CURLE_OK);
         session.Cleanup();

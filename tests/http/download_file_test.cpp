@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "download_test_support.h"
+#include "http/outside_session.h"
 #include "resource_bytes.h"
 
 namespace kvilo::http::test {
@@ -121,15 +122,9 @@ TEST_F(Download, NoNameGives3AndTheBlankNameLine) {
     EXPECT_EQ(requests[0].method, "HEAD");
 }
 
-TEST_F(Download, TextTargetVariantWorksAlike) {
-    uint32_t downloaded = 0;
-    uint32_t length = 0;
-    const std::string folder = Folder();
-    EXPECT_EQ(session_.DownloadFile(Server().HttpUrl("/bytes/777"), std::string_view(folder), 500, nullptr, &downloaded,
-                                    &length, 1, false),
+TEST_F(Download, ARequestWithoutAnOutcomeDownloadsAlike) {
+    EXPECT_EQ(session_.DownloadFile({.url = Server().HttpUrl("/bytes/777"), .target = Folder(), .chunk = 500}),
               CURLE_OK);
-    EXPECT_EQ(downloaded, 777u);
-    EXPECT_EQ(length, 777u);
     EXPECT_EQ(ReadWholeFile(Folder() + "777"), fake::ResourceBytes(0, 777));
 }
 
@@ -194,8 +189,7 @@ TEST_F(DownloadHttps, RangesOverHttps) {
     TCurlHttpClass session;
     ASSERT_EQ(session.Init(), CURLE_OK);
     session.SetDebugInfoMask(0);
-    session.SetVerifyPeer(0);
-    session.SetVerifyHost(0);
+    ASSERT_EQ(PrepareOutsideSession(session, {.trustAnchorsFile = Server().CertificateFile()}), CURLE_OK);
     const DownloadResult result = RunDownload(session, Server().HttpsUrl("/bytes/200000"), Folder(), 65536, 1, false);
     EXPECT_EQ(result.code, CURLE_OK);
     EXPECT_EQ(result.downloaded, 200000u);

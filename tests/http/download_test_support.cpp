@@ -4,10 +4,13 @@ namespace kvilo::http::test {
 
 DownloadResult RunDownload(TCurlHttpClass& session, const std::string& url, const std::string& target, uint32_t chunk,
                            uint16_t retries, bool resume) {
+    DownloadOutcome outcome;
     DownloadResult result;
-    result.target = target;
-    result.code = session.DownloadFile(url, result.target, chunk, nullptr, &result.downloaded, &result.contentLength,
-                                       retries, resume);
+    result.code = session.DownloadFile(
+        {.url = url, .target = target, .chunk = chunk, .retries = retries, .resume = resume}, outcome);
+    result.target = outcome.target;
+    result.downloaded = outcome.downloaded;
+    result.contentLength = outcome.contentLength;
     return result;
 }
 

@@ -32,16 +32,18 @@ inline std::string ShellQuoted(const std::string& argument) {
     return q + "'";
 }
 
-// The arguments that point the suggestion and version requests at `server`.
+// The arguments that point the suggestion and version requests at `server` and trust its certificate.
 inline std::string FakeServiceUrlArguments(const FakeServices& server) {
-    return ShellQuoted("SUGGESTURL=" + server.HttpsUrl("")) + " " + ShellQuoted("VERSIONURL=" + server.HttpsUrl(""));
+    return ShellQuoted("SUGGESTURL=" + server.HttpsUrl("")) + " " + ShellQuoted("VERSIONURL=" + server.HttpsUrl("")) +
+           " " + ShellQuoted("CAFILE=" + server.CertificateFile());
 }
 
-// Runs kvilo-cli with `arguments` (already shell words); its outputs pass through files in `folder`, which
-// must be the test's own since ctest runs the cases in parallel processes.
-inline CliResult RunCli(const std::string& arguments, const std::string& folder) {
-    const std::string command =
-        std::string(KVILO_BINARY_DIR) + "/src/cli/kvilo-cli " + arguments + " >" + folder + "/out 2>" + folder + "/err";
+// Runs kvilo-cli with `arguments` (already shell words) after the environment assignments `environment`
+// (shell words too); its outputs pass through files in `folder`, which must be the test's own since ctest
+// runs the cases in parallel processes.
+inline CliResult RunCli(const std::string& arguments, const std::string& folder, const std::string& environment = {}) {
+    const std::string command = environment + " " + std::string(KVILO_BINARY_DIR) + "/src/cli/kvilo-cli " + arguments +
+                                " >" + folder + "/out 2>" + folder + "/err";
     CliResult run;
     int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -26,10 +26,9 @@ std::string RangeStart(const httplib::Request& request) {
 } // namespace
 
 std::optional<Fault> FaultFromParams(const httplib::Params& params) {
-    static const std::map<std::string, Fault::Mode> kModes = {{"fail", Fault::Mode::Fail},
-                                                              {"hold", Fault::Mode::Hold},
-                                                              {"drop", Fault::Mode::Drop},
-                                                              {"noranges", Fault::Mode::NoRanges}};
+    static const std::map<std::string, Fault::Mode> kModes = {
+        {"fail", Fault::Mode::Fail},         {"hold", Fault::Mode::Hold}, {"drop", Fault::Mode::Drop},
+        {"noranges", Fault::Mode::NoRanges}, {"drip", Fault::Mode::Drip}, {"flood", Fault::Mode::Flood}};
     const auto mode = kModes.find(TextParam(params, "mode"));
     if (mode == kModes.end()) return std::nullopt;
     Fault fault;
@@ -41,6 +40,9 @@ std::optional<Fault> FaultFromParams(const httplib::Params& params) {
     fault.skip = IntParam(params, "skip", fault.skip);
     fault.after = static_cast<size_t>(IntParam(params, "after", 0));
     fault.perRange = IntParam(params, "per_range", 0) != 0;
+    fault.bytes = std::strtoull(TextParam(params, "bytes").c_str(), nullptr, 10);
+    fault.intervalMs = IntParam(params, "interval_ms", 0);
+    fault.chunked = IntParam(params, "chunked", 0) != 0;
     return fault;
 }
 
@@ -66,15 +68,16 @@ std::optional<Fault> FaultControl::Take(const httplib::Request& request) {
         if (counter.seen++ < fault.skip) continue;
         if (fault.count >= 0 && counter.hits >= fault.count) continue;
         ++counter.hits;
-        return fault;
+        Fault taken = fault;
+        taken.heldSince = releases_;
+        return taken;
     }
     return std::nullopt;
 }
 
-void FaultControl::Hold() {
+void FaultControl::Hold(const Fault& fault) {
     std::unique_lock lock(mutex_);
-    const uint64_t seen = releases_;
-    released_.wait(lock, [this, seen] { return releases_ != seen; });
+    released_.wait(lock, [this, &fault] { return releases_ != fault.heldSince; });
 }
 
 void FaultControl::Release() {

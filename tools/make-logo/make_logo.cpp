@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace {
 
@@ -26,14 +27,17 @@ void DrawGlass(QPainter& painter) {
     painter.drawEllipse(QPointF(29, 29), 9, 9);
 }
 
+QPainterPath Word() {
+    QPainterPath word;
+    word.addText(56, 38, QFont("DejaVu Sans", 26, QFont::Bold), "Kvilo");
+    return word;
+}
+
 void DrawWord(QPainter& painter, int width, int height) {
-    QFont font("DejaVu Sans", 26, QFont::Bold);
-    painter.setFont(font);
     QLinearGradient shade(0, 8, 0, height - 8);
     shade.setColorAt(0, QColor(0x34, 0x65, 0xA4));
     shade.setColorAt(1, QColor(0x20, 0x4A, 0x87));
-    QPainterPath word;
-    word.addText(56, 38, font, "Kvilo");
+    const QPainterPath word = Word();
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawPath(word);
@@ -46,7 +50,8 @@ void DrawWord(QPainter& painter, int width, int height) {
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     if (argc < 2) return 2;
-    const int width = 150, height = 52;
+    // The image is as wide as the word needs, with a margin after its last letter.
+    const int width = static_cast<int>(std::ceil(Word().boundingRect().right())) + 6, height = 52;
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);

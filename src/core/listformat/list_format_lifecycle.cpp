@@ -1,11 +1,27 @@
 #include "core/listformat/list_format_lifecycle.h"
 
+#include "core/listformat/list_format_stores.h"
+
 namespace kvilo::listformat {
+namespace {
 
-// Nothing to register: the list-format stores arrive with the list-format customisation.
-void SetUpListFormatStores() {}
+ListFormatStores& ProgramStores() {
+    static ListFormatStores stores;
+    return stores;
+}
 
-// Nothing to write: no list format is kept in memory in this version.
-void SaveListFormats() {}
+} // namespace
+
+void SetUpListFormatStores() {
+    SetListFormatStores(&ProgramStores());
+}
+
+void SetListFormatFile(const std::string& path) {
+    ProgramStores().SetFilePath(path);
+}
+
+void SaveListFormats() {
+    ProgramStores().SaveAll();
+}
 
 } // namespace kvilo::listformat

@@ -12,14 +12,18 @@ inline constexpr uint8_t kIndividualOnly = 1;
 inline constexpr uint8_t kAllForms = 2;
 
 inline constexpr int kHitsAskedFor = 20;
-inline constexpr long kConnectTimeoutSeconds = 20;
 inline constexpr const char* kUserAgent = "Mozilla/1.22 (compatible; MSIE 10.0; Windows 3.1)";
 inline constexpr const char* kSuggestPartyPath = "/suggestions/api/4_1/rs/suggest/party";
 inline constexpr const char* kVersionPath = "/api/v2/version";
 inline constexpr size_t kMaxQueryLength = 200; // the query field holds 200 characters
 
-// The UTF-8 body for a Windows-1251 query. The query goes in as it stands (leading blanks kept, no XML
-// escaping: the service reads it that way); its trailing blanks are never sent.
+// `text` fit to stand between two tags: "&", "<", ">" and both quotes as entities, so that the service reads
+// exactly the text and no text can add elements to the request; control characters, which XML cannot
+// carry, become blanks.
+std::string EscapeXmlText(std::string_view text);
+
+// The UTF-8 body for a Windows-1251 query. The query goes in escaped (leading blanks kept); its trailing
+// blanks are never sent.
 std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region);
 
 } // namespace kvilo::lookup

@@ -47,7 +47,9 @@ int MapAnswer(std::string_view answer, PartyRows& rows) {
         json::TJsonParser parser;
         SuggestionAnswer record;
         std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
-        json::JsonTextToRecord(parser, answer, 0, json::ViewOf(record), rules, kHitsAskedFor);
+        const json::JsonTree root = json::ParseForRecord(parser, answer, 0, json::ViewOf(record), rules, kHitsAskedFor);
+        if (!json::IsArray(json::GetObjectItem(root.get(), "suggestions"))) return kUnreadableAnswer;
+        json::JsonToRecord(root.get(), json::ViewOf(record), rules);
     }
     rows.reserve(rows.size() + working.Records().size());
     for (const SuggestionItem& item : working.Records())
@@ -56,10 +58,6 @@ int MapAnswer(std::string_view answer, PartyRows& rows) {
     const int items = working.Count();
     working.Free();
     return items;
-}
-
-bool LoadServiceError(std::string_view answer, ServiceError& error) {
-    return LoadRecord(answer, error);
 }
 
 bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version) {

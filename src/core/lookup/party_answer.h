@@ -4,19 +4,19 @@
 #include <string_view>
 
 #include "core/lookup/party_row.h"
-#include "core/lookup/service_error.h"
 #include "core/lookup/version_answer.h"
 
 namespace kvilo::lookup {
 
-// Loads the "suggestions" array of a party answer into working items, turns each into a row appended to
-// `rows`, and sorts `rows` by name. Returns the number of items read (0 when the answer is not JSON or
-// has no "suggestions" array). At most the entries the request asks for (kHitsAskedFor) are read: a
-// service that sends more, or a hostile one that sends millions of empty entries, gets its first ones shown.
-int MapAnswer(std::string_view answer, PartyRows& rows);
+// What MapAnswer returns for an answer that is not JSON or has no "suggestions" array: unlike an empty
+// array, it says nothing about the register.
+inline constexpr int kUnreadableAnswer = -1;
 
-// Loads an error answer; false when it is not a JSON object (`error` is then cleared).
-bool LoadServiceError(std::string_view answer, ServiceError& error);
+// Loads the "suggestions" array of a party answer into working items, turns each into a row appended to
+// `rows`, and sorts `rows` by name. Returns the number of items read, or kUnreadableAnswer. At most the
+// entries the request asks for (kHitsAskedFor) are read: a service that sends more, or a hostile one that
+// sends millions of empty entries, gets its first ones shown.
+int MapAnswer(std::string_view answer, PartyRows& rows);
 
 // Loads a version answer; false when it is not a JSON object (`version` is then cleared).
 bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version);

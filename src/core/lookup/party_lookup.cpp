@@ -17,27 +17,52 @@ namespace {
 
 constexpr long kHttpOk = 200;
 
-// A service error is shown only when the answer names its family; anything else stays silent.
-void ReportServiceError(std::string_view answer, bool maskToken) {
+// A service error is shown only when the answer names its family; false when it does not.
+bool ReportServiceError(std::string_view answer, std::string_view token) {
     ServiceError error;
-    if (!LoadServiceError(answer, error) || base::Trim(error.FAMILY.View()).empty()) return;
-    if (maskToken) error.MESSAGE = MaskToken(error.MESSAGE.View());
+    if (!LoadServiceError(answer, token, error) || base::Trim(error.FAMILY.View()).empty()) return false;
     framework::ShowMessage(ServiceErrorMessage(error));
+    return true;
 }
 
-void Request(LookupData& data, const ServiceUrls& urls) {
-    std::string answer;
-    std::string body = BuildRequestBody(data.query.substr(0, kMaxQueryLength), data.legalForm, data.region);
-    data.lastOutcome = PostToSuggestions(urls.SuggestPartyUrl(), body, answer);
-    data.requestSent = true;
-    const TransferOutcome& outcome = data.lastOutcome;
+LookupEnd Unreadable(long httpStatus) {
+    framework::ShowMessage(UnreadableAnswerMessage(httpStatus));
+    return LookupEnd::Unreadable;
+}
+
+LookupEnd Examine(const TransferOutcome& outcome, const std::string& answer, LookupData& data,
+                  const LookupServices& services) {
+    if (outcome.cutOff) return Unreadable(outcome.httpStatus);
     if (outcome.result != 0) {
-        framework::ShowMessage(TransferFailedMessage(outcome.result, outcome.errorText));
-    } else if (outcome.httpStatus == kHttpOk) {
-        if (MapAnswer(answer, data.rows) == 0) framework::ShowMessage(NothingFoundMessage(data.query));
-    } else {
-        ReportServiceError(answer, true);
+        framework::ShowMessage(TransferFailedMessage(outcome.result, outcome.errorText, outcome.limitText));
+        return LookupEnd::Failed;
     }
+    if (outcome.httpStatus != kHttpOk)
+        return ReportServiceError(answer, services.token) ? LookupEnd::Failed : Unreadable(outcome.httpStatus);
+    const int items = MapAnswer(answer, data.rows);
+    if (items == kUnreadableAnswer) return Unreadable(outcome.httpStatus);
+    if (items > 0) return LookupEnd::Rows;
+    framework::ShowMessage(NothingFoundMessage(data.query));
+    return LookupEnd::NoRows;
+}
+
+std::string StatusAfter(const LookupData& data) {
+    if (data.end == LookupEnd::Unreadable) return UnreadableStatusLine(data.lastOutcome.httpStatus);
+    return ShowCounters(data.actualityDate, data.rowCount);
+}
+
+// Sends the request and examines the answer; false when the window closed meanwhile. The answer, up to the
+// size limit, is let go before the actuality query runs.
+bool Request(LookupData& data, LookupView& view, const LookupServices& services) {
+    const std::string body = BuildRequestBody(data.query.substr(0, kMaxQueryLength), data.legalForm, data.region);
+    std::string answer;
+    TransferOutcome outcome;
+    view.RunTransfer([&] { outcome = PostToSuggestions(services, body, answer); });
+    data.lastOutcome = outcome;
+    data.end = LookupEnd::Failed;
+    if (view.Closing()) return false;
+    data.end = Examine(outcome, answer, data, services);
+    return true;
 }
 
 void ShowEndState(LookupData& data, LookupView& view) {
@@ -56,8 +81,8 @@ void ShowEndState(LookupData& data, LookupView& view) {
 
 } // namespace
 
-bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls) {
-    data.requestSent = false;
+bool RunLookup(LookupData& data, LookupView& view, const LookupServices& services) {
+    data.end = LookupEnd::NotSent;
     if (base::Trim(data.query).empty()) {
         view.FocusQuery();
         return false;
@@ -65,20 +90,25 @@ bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls) {
     data.statusLine = "Запрос информации ..."_ansi;
     view.ShowStatusLine(data.statusLine);
     data.rows.clear();
-    Request(data, urls);
+    if (!Request(data, view, services)) return true;
     data.rowCount = static_cast<int32_t>(data.rows.size());
     data.lastRegion = data.region;
-    if (data.actualityDate == 0 && QueryActuality(data, urls)) return true;
-    data.statusLine = ShowCounters(data.actualityDate, data.rowCount);
+    data.statusLine = StatusAfter(data);
     ShowEndState(data, view);
+    if (data.actualityDate != 0) return false;
+    if (QueryActuality(data, view, services)) return true;
+    data.statusLine = StatusAfter(data);
+    view.ShowStatusLine(data.statusLine);
     return false;
 }
 
-bool QueryActuality(LookupData& data, const ServiceUrls& urls) {
+bool QueryActuality(LookupData& data, LookupView& view, const LookupServices& services) {
     std::string answer;
-    TransferOutcome outcome = GetFromVersionService(urls.VersionUrl(), answer);
+    TransferOutcome outcome;
+    view.RunTransfer([&] { outcome = GetFromVersionService(services, answer); });
+    if (view.Closing()) return true;
     if (outcome.result != 0) {
-        framework::ShowMessage(TransferFailedMessage(outcome.result, outcome.errorText));
+        framework::ShowMessage(TransferFailedMessage(outcome.result, outcome.errorText, outcome.limitText));
     } else if (outcome.httpStatus == kHttpOk) {
         VersionAnswer version;
         LoadVersionAnswer(answer, version);
@@ -86,7 +116,8 @@ bool QueryActuality(LookupData& data, const ServiceUrls& urls) {
         // A date that does not match the picture reads as 0: still unknown, tried again next time.
         if (!date.empty()) data.actualityDate = static_cast<int32_t>(base::DeformatPicture(date, "@d06.").integer());
     } else {
-        ReportServiceError(answer, false);
+        // The date is a convenience: an answer without an error record leaves it unknown without a word.
+        ReportServiceError(answer, services.token);
     }
     return false;
 }

@@ -5,12 +5,21 @@
 #include <cstdint>
 #include <string>
 
+#include "core/lookup/lookup_services.h"
 #include "core/lookup/lookup_view.h"
 #include "core/lookup/party_row.h"
 #include "core/lookup/service_transfer.h"
-#include "core/lookup/service_urls.h"
 
 namespace kvilo::lookup {
+
+// How the last lookup ended.
+enum class LookupEnd {
+    NotSent,    // the query was blank
+    Rows,       // the register has entries for the query
+    NoRows,     // the service found nothing
+    Failed,     // the transfer failed or the service answered with an error
+    Unreadable, // the answer was cut off or could not be read
+};
 
 struct LookupData {
     std::string query;           // Windows-1251, at most 200 characters
@@ -23,14 +32,15 @@ struct LookupData {
     int32_t rowCount = 0;        // rows after the last lookup
     uint8_t lastRegion = 0;      // region of the last lookup: DaSrf of the records opened from it
     TransferOutcome lastOutcome; // of the last suggestions request
-    bool requestSent = false;    // whether the last lookup sent anything
+    LookupEnd end = LookupEnd::NotSent;
 };
 
-// Runs one lookup. Returns the stop flag: true only when the follow-up actuality query asks the window to
-// stop (it never does).
-bool RunLookup(LookupData& data, LookupView& view, const ServiceUrls& urls);
+// Runs one lookup: the rows are shown before the actuality query runs, so that a slow version service never
+// holds them back. Returns the stop flag: true when the window is closing (the lookup then ends at once).
+bool RunLookup(LookupData& data, LookupView& view, const LookupServices& services);
 
-// Reads the date of the register data from the version service into data.actualityDate. Always false.
-bool QueryActuality(LookupData& data, const ServiceUrls& urls);
+// Reads the date of the register data from the version service into data.actualityDate. Returns the stop
+// flag, as RunLookup.
+bool QueryActuality(LookupData& data, LookupView& view, const LookupServices& services);
 
 } // namespace kvilo::lookup

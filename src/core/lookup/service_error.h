@@ -1,6 +1,6 @@
 #pragma once
 // The error answer of the DaData services: {"family":..., "reason":..., "message":...}, kept as the
-// program's fixed-width texts, and the message that shows it.
+// program's fixed-width texts, and the messages that report a failed lookup.
 #include <string>
 #include <string_view>
 
@@ -19,16 +19,23 @@ struct ServiceError {
 };
 KVILO_RECORD(ServiceError, FAMILY, REASON, MESSAGE)
 
-// `message` (at most 250 characters) with every occurrence of the access token, compared without regard
-// to case, replaced by "*** ВАШ КЛЮЧ ДОСТУПА В СЕРВИС ***", scanning on after each placeholder; the
-// result is cut at 250 characters.
-std::string MaskToken(std::string_view message);
+// `text` with every occurrence of `token`, compared without regard to case, replaced by
+// "*** ВАШ КЛЮЧ ДОСТУПА В СЕРВИС ***", scanning on after each placeholder. The whole text is masked before
+// any field width cuts it, so that no piece of a token survives at the cut.
+std::string MaskToken(std::string_view text, std::string_view token);
 
-// Message 1: the transfer failed.
-framework::Message TransferFailedMessage(int result, std::string_view errorText);
+// Loads an error answer (members matched without regard to case); false when it is not a JSON object
+// (`error` is then cleared). The token is masked in all three texts and their control characters are
+// blanked before they are cut to their widths.
+bool LoadServiceError(std::string_view answer, std::string_view token, ServiceError& error);
+
+// Message 1: the transfer failed; `limitText`, when given, says which limit ended it.
+framework::Message TransferFailedMessage(int result, std::string_view errorText, std::string_view limitText = {});
 // Message 2: the service answered but knows nothing of the query.
 framework::Message NothingFoundMessage(std::string_view query);
 // Message 3: the service answered with an error naming its family.
 framework::Message ServiceErrorMessage(const ServiceError& error);
+// The answer could not be read: cut off, not JSON, no suggestions in it, or an error without a family.
+framework::Message UnreadableAnswerMessage(long httpStatus);
 
 } // namespace kvilo::lookup

@@ -1,6 +1,5 @@
 #include "core/lookup/service_transfer.h"
 
-#include "core/lookup/access_token.h"
 #include "core/lookup/lookup_request.h"
 #include "http/byte_sink.h"
 #include "http/curl_session.h"
@@ -9,63 +8,54 @@ namespace kvilo::lookup {
 
 namespace {
 
-// The services are reached over HTTPS with the library's default protocol version and without checking
-// the certificate or the host name: the program has always talked to them this way.
-int OpenSession(http::TCurlClass& session) {
-    int result = session.Init();
-    if (result != 0) return result;
-    session.SetSslVersion(CURL_SSLVERSION_DEFAULT);
-    session.SetVerifyHost(0);
-    session.SetVerifyPeer(0);
+int OpenSession(http::TCurlClass& session, const LookupServices& services) {
+    if (int result = session.Init(); result != 0) return result;
+    session.HideInTrace(services.token);
+    if (int result = http::PrepareOutsideSession(session, services.access); result != 0) return result;
+    session.SetUserAgent(kUserAgent);
     return 0;
 }
 
-void SetTimeoutAndAgent(http::TCurlClass& session) {
-    session.SetOptLong(CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    session.SetUserAgent(kUserAgent);
-}
-
-TransferOutcome Finish(http::TCurlClass& session, int result, const http::StringSink& sink, std::string& answer) {
+TransferOutcome Finish(http::TCurlClass& session, int result, const LookupServices& services, http::StringSink& sink,
+                       std::string& answer) {
     TransferOutcome outcome;
     outcome.result = result;
-    if (result == 0)
-        outcome.httpStatus = session.GetResponseCode();
-    else
+    // A body cut off mid-way still came with a status, which the user is told.
+    outcome.httpStatus = session.GetResponseCode();
+    outcome.cutOff = result == CURLE_PARTIAL_FILE;
+    if (result != 0) {
         outcome.errorText = session.GetErrorText(result);
+        outcome.limitText = http::DescribeLimit(session.LimitReached(result), services.access.limits);
+    }
     session.Cleanup();
-    answer = sink.Text();
+    answer = sink.Take();
     return outcome;
 }
 
 } // namespace
 
-TransferOutcome PostToSuggestions(const std::string& url, const std::string& body, std::string& answer) {
+TransferOutcome PostToSuggestions(const LookupServices& services, const std::string& body, std::string& answer) {
     http::TCurlClass session;
     http::StringSink sink;
-    int result = OpenSession(session);
+    int result = OpenSession(session, services);
     if (result == 0) {
-        const std::string token(kAccessToken, kAccessTokenLength);
         session.AddHeader("Content-Type: application/xml");
         session.AddHeader("Accept: application/json");
         session.AddHeader("Accept-Charset: utf-8");
-        session.AddHeader("Authorization: Token " + token);
+        session.AddHeader("Authorization: Token " + services.token);
         session.ApplyHeaders();
-        SetTimeoutAndAgent(session);
-        result = session.Post(body, url, &sink);
+        result = session.Post(body, services.urls.SuggestPartyUrl(), &sink);
     }
-    return Finish(session, result, sink, answer);
+    return Finish(session, result, services, sink, answer);
 }
 
-TransferOutcome GetFromVersionService(const std::string& url, std::string& answer) {
+TransferOutcome GetFromVersionService(const LookupServices& services, std::string& answer) {
     http::TCurlClass session;
     http::StringSink sink;
-    int result = OpenSession(session);
-    if (result == 0) {
-        SetTimeoutAndAgent(session);
-        // An empty body leaves the request a GET.
-        result = session.Post("", url, &sink);
-    }
-    return Finish(session, result, sink, answer);
+    int result = OpenSession(session, services);
+    // An empty body leaves the request a GET.
+    if (result == 0) result = session.Post("", services.urls.VersionUrl(), &sink);
+    return Finish(session, result, services, sink, answer);
 }
 
 } // namespace kvilo::lookup

@@ -29,4 +29,8 @@ std::string ShowCounters(int32_t actualityDate, int32_t rowCount) {
     return line.substr(0, kStatusLineWidth);
 }
 
+std::string UnreadableStatusLine(long httpStatus) {
+    return "Ответ сервиса не прочитан (HTTP "_ansi + std::to_string(httpStatus) + ")";
+}
+
 } // namespace kvilo::lookup

@@ -19,16 +19,21 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
+#include <thread>
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
+#include "core/listformat/apply_brw_format.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_fields.h"
 #include "core/online/location_map.h"
+#include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
 #include "gui/listcontrol/format_list.h"
+#include "gui/listcontrol/list_control_adapter.h"
 #include "kvilo_resources.h"
 #include "platform/os_version.h"
 
@@ -68,13 +73,14 @@ void SetQueryBackground(QLineEdit* query, const QColor& colour) {
 } // namespace
 
 BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
+    options_.services.access.abort = &abortTransfer_;
     InitKviloResources();
     setObjectName("Browse_EGRUL");
     QString title = ToQString(kBrowseTitle);
     if (options_.demo) title += ToQString("  [ДЕМО: данные тестового сервиса, не реестра]"_ansi);
     setWindowTitle(title);
     setWindowIcon(Icon("kvilo.png"));
-    setFont(QFont("Segoe UI", font().pointSize()));
+    setFont(framework::ProgramFont(framework::kWindowFontName));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -98,6 +104,9 @@ BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow
     SetHints();
     Connect();
     AddShortcuts();
+    brwSettings_.list = listControl_.get();
+    brwSettings_.listId = listformat::kMainListId;
+    listformat::ApplyBrwFormat(listformat::kBrwLoad, brwSettings_);
     EnableRowButtons(false);
     clearQuery_->setVisible(false);
     resize(1000, 600);
@@ -108,6 +117,9 @@ BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow
 // and nothing may report focus changes to a window that is half gone.
 BrowseWindow::~BrowseWindow() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
+    // Closing the widgets still moves the focus: the query field losing it must not call into this window.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
     list_->setRowSource(nullptr);
 }
 
@@ -119,6 +131,7 @@ QWidget* BrowseWindow::BuildQueryRow() {
     query_->setObjectName("query");
     query_->setMaxLength(static_cast<int>(lookup::kMaxQueryLength));
     query_->setAutoFillBackground(true);
+    query_->installEventFilter(this);
     clearQuery_ = new QToolButton;
     clearQuery_->setObjectName("clearQuery");
     clearQuery_->setIcon(Icon("cut.png"));
@@ -159,7 +172,7 @@ QWidget* BrowseWindow::BuildList() {
     list_->setObjectName("list");
     list_->setFormatText(kBrowseListFormat);
     list_->setRowSource(&rowSource_);
-    list_->setListFont("Segoe UI"_ansi, 11);
+    listControl_ = std::make_unique<listcontrol::FormatListControl>(*list_);
     // Enter in the list opens the card like a double click; the list hands the key to the window.
     list_->addAlertKey(QKeyCombination(Qt::Key_Return));
     list_->addAlertKey(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter));
@@ -278,8 +291,8 @@ void BrowseWindow::Connect() {
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
     connect(list_, &listcontrol::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
     connect(list_, &listcontrol::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
-    for (QTableView* view : {static_cast<QTableView*>(list_), list_->frozenView()})
-        if (view) connect(view, &QTableView::doubleClicked, this, [this] { ListKey(QKeyCombination(Qt::Key_Return)); });
+    // The list's fixed part hands its double clicks to the list, so one connection sees them all.
+    connect(list_, &QTableView::doubleClicked, this, [this] { ListKey(QKeyCombination(Qt::Key_Return)); });
     // A right-button release on the header line opens the list settings, and so does the list's own
     // request for them (a double click on a column header).
     connect(list_, &listcontrol::FormatList::headerRightReleased, this, &BrowseWindow::PressSettings);
@@ -316,8 +329,13 @@ void BrowseWindow::TakeFields() {
 }
 
 void BrowseWindow::PressQuery() {
+    if (busy_) return; // input waits during a lookup; only a key sent past the event queue gets here
     TakeFields();
-    lookup::RunLookup(data_, *this, options_.urls);
+    busy_ = true;
+    abortTransfer_ = false;
+    const bool stop = lookup::RunLookup(data_, *this, options_.services);
+    busy_ = false;
+    if (stop || closing_) close();
 }
 
 void BrowseWindow::PressClear() {
@@ -416,6 +434,10 @@ void BrowseWindow::RowChanged() {
 }
 
 void BrowseWindow::ListKey(QKeyCombination key) {
+    if (const std::optional<listformat::AlertKey> zoom = listcontrol::AlertKeyOf(key)) {
+        listformat::ApplyBrwFormat(listformat::ActionOfAlertKey(*zoom), brwSettings_);
+        return;
+    }
     bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && !data_.rows.empty()) PressCard();
 }
@@ -444,6 +466,11 @@ void BrowseWindow::ShowLogoFrame(bool show) {
 }
 
 bool BrowseWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The query field would take Ctrl+E as "end of line"; in this window it clears the query wherever the
+    // focus is, so the field lets the window's shortcut have it.
+    if (watched == query_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+        return true;
     if (watched == logo_) {
         if (event->type() == QEvent::Enter) ShowLogoFrame(true);
         if (event->type() == QEvent::Leave) ShowLogoFrame(false);
@@ -461,9 +488,36 @@ bool BrowseWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+// Closed during a lookup, the window first ends the running transfer; the lookup then stops and the window
+// closes.
 void BrowseWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        closing_ = true;
+        abortTransfer_ = true;
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && closed_) closed_();
+    if (!event->isAccepted()) return;
+    listformat::ApplyBrwFormat(listformat::kBrwStore, brwSettings_);
+    if (closed_) closed_();
+}
+
+void BrowseWindow::RunTransfer(const std::function<void()>& transfer) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&transfer, &loop] {
+        try {
+            transfer();
+        } catch (...) {
+            // The lookup reads an outcome it did not get as an answer it could not read.
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    // Paint, timer and window-system events go on; keys and clicks wait until the transfer has ended.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    QApplication::restoreOverrideCursor();
 }
 
 void BrowseWindow::ShowStatusLine(const std::string& statusLine) {

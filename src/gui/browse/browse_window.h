@@ -1,14 +1,17 @@
 #pragma once
-// Browse_EGRUL, the program's main window: the query row, the result list in its designed format, the
-// status line, the logo and the buttons. The lookup itself is RunLookup's; this window takes the fields
-// from the screen, shows what the lookup reports through LookupView, and starts the row actions.
+// Browse_EGRUL, the program's main window: the query row, the result list (in its designed format or as
+// the user left it, through ApplyBrwFormat), the status line, the logo and the buttons. The lookup itself is
+// RunLookup's; this window takes the fields from the screen, shows what the lookup reports through
+// LookupView, and starts the row actions.
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 
 #include "core/framework/error_manager.h"
+#include "core/listformat/brw_settings.h"
 #include "core/lookup/browse_actions.h"
 #include "core/lookup/party_lookup.h"
 #include "gui/browse/party_row_source.h"
@@ -23,13 +26,14 @@ class QToolButton;
 
 namespace kvilo::listcontrol {
 class FormatList;
-}
+class FormatListControl;
+} // namespace kvilo::listcontrol
 
 namespace kvilo::browse {
 
 struct BrowseOptions {
     int32_t buildDate = 0;
-    lookup::ServiceUrls urls;
+    lookup::LookupServices services;
     std::string siteAddress; // opened by a click on the logo
     bool demo = false;       // the services are stand-ins: the window says it shows demo data
     lookup::BrowseActions actions;
@@ -57,6 +61,10 @@ public:
     void SelectRow(size_t index) override;
     void EnableRowButtons(bool enable) override;
     void ShowAddressLine(const std::string& address) override;
+    // The transfer runs on a worker thread while the window keeps painting under a busy cursor; user input
+    // waits until it has ended.
+    void RunTransfer(const std::function<void()>& transfer) override;
+    bool Closing() const override { return closing_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,12 +106,17 @@ private:
     PartyRowSource rowSource_{data_.rows};
     std::function<void()> closed_;
     bool opened_ = false;
+    bool busy_ = false;    // a lookup runs: nothing may start a second one
+    bool closing_ = false; // the window was closed during a lookup, which ends before it closes
+    std::atomic<bool> abortTransfer_{false};
 
     QLineEdit* query_ = nullptr;
     QToolButton* clearQuery_ = nullptr;
     QComboBox* region_ = nullptr;
     std::array<QRadioButton*, 3> legalForms_{}; // " &ВСЕ", " &Юр/лица", " &Физ/лица"
     listcontrol::FormatList* list_ = nullptr;
+    std::unique_ptr<listcontrol::FormatListControl> listControl_;
+    listformat::BrwSettings brwSettings_; // the list's format and appearance (ApplyBrwFormat)
     QLineEdit* address_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* logo_ = nullptr;

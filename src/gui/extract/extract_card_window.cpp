@@ -14,6 +14,7 @@
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
 #include "core/online/location_map.h"
+#include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
 #include "kvilo_resources.h"
 
@@ -36,7 +37,7 @@ QLineEdit* ReadOnlyLine(const QString& text, QWidget* parent) {
 
 ExtractCard::ExtractCard(const lookup::PartyRecord& record, QWidget* parent) : QDialog(parent), record_(record) {
     setWindowTitle(ToQString("Просмотр выписки ЕГРЮЛ"_ansi));
-    setFont(QFont("Segoe UI"));
+    setFont(framework::ProgramFont(framework::kWindowFontName));
 
     InitKviloResources();
     mapButton_ = new QPushButton(QIcon(":/icons/place.png"), ToQString(" Карта"_ansi), this);

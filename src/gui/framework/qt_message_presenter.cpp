@@ -31,8 +31,16 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
+// The window the box belongs to: the modal window in front, else the active one. The box opens centred on
+// it; without one (before the first window, after the last) it opens centred on the screen.
+QWidget* OwnerWindow() {
+    QWidget* owner = QApplication::activeModalWidget();
+    return owner ? owner : QApplication::activeWindow();
+}
+
 int ShowOnGuiThread(const Message& message) {
-    QMessageBox box(BoxIcon(message.icon), ToQString(message.caption), MessageBoxText(message.text));
+    QMessageBox box(BoxIcon(message.icon), ToQString(message.caption), MessageBoxText(message.text),
+                    QMessageBox::NoButton, OwnerWindow());
     if (message.icon == MessageIcon::Application) {
         // The program's own icon stands for the system logo of the messages that report success.
         QIcon icon = QApplication::windowIcon();

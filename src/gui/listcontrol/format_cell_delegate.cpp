@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "gui/listcontrol/dialog_units.h"
 #include "gui/listcontrol/format_table_model.h"
 
 namespace kvilo::listcontrol {
@@ -30,7 +31,7 @@ void FormatCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (back.isValid()) painter->fillRect(opt.rect, back);
 
     QRect text = opt.rect.adjusted(2, 0, -2, 0);
-    const int indent = opt.fontMetrics.averageCharWidth() * index.data(FormatTableModel::IndentRole).toInt() / 4;
+    const int indent = UnitsToPixels(opt.font, index.data(FormatTableModel::IndentRole).toInt());
     if (opt.displayAlignment & Qt::AlignLeft) text.setLeft(text.left() + indent);
     if (opt.displayAlignment & Qt::AlignRight) text.setRight(text.right() - indent);
     if (!opt.icon.isNull()) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "core/framework/qt_text.h"
+#include "gui/framework/program_font.h"
+#include "gui/listcontrol/dialog_units.h"
 #include "gui/listcontrol/format_cell_delegate.h"
 #include "gui/listcontrol/format_table_model.h"
 #include "gui/listcontrol/group_header_view.h"
@@ -93,10 +95,13 @@ void FormatList::setRowSource(const RowSource* source) {
     applyFormat();
 }
 
-// A reset forgets the section sizes, so the format is shown again after it.
+// A reset forgets the section sizes, so the format is shown again after it, and the selection, so the
+// current row is selected again while the rows still reach it.
 void FormatList::reloadRows() {
+    const int current = currentRowNumber();
     model_->reset();
     applyFormat();
+    if (current >= 1 && current <= model_->rowCount()) setCurrentRowNumber(current);
 }
 
 bool FormatList::setFormatText(std::string_view text) {
@@ -175,26 +180,23 @@ void FormatList::userResized(int logical, int pixels) {
 }
 
 int FormatList::unitsToPixels(int units) const {
-    const int average = QFontMetrics(font()).averageCharWidth();
-    return (units * average + 2) / 4;
+    return UnitsToPixels(font(), units);
 }
 
 int FormatList::pixelsToUnits(int pixels) const {
-    const int average = std::max(1, QFontMetrics(font()).averageCharWidth());
-    return (pixels * 4 + average / 2) / average;
+    return PixelsToUnits(font(), pixels);
 }
 
 void FormatList::setListFont(std::string_view name, int pointSize, int charset) {
-    QFont font(framework::ToQString(name));
-    if (pointSize > 0) font.setPointSize(pointSize);
-    setFont(font);
+    fontName_.assign(name);
+    setFont(framework::ProgramFont(name, pointSize));
     charset_ = charset;
     applyLineHeight();
     applyFormat();
 }
 
 std::string FormatList::fontName() const {
-    return framework::FromQString(font().family());
+    return fontName_;
 }
 
 int FormatList::fontSize() const {

@@ -34,7 +34,7 @@ public:
 
     // Rows. The source is not owned and must outlive the list or be replaced first.
     void setRowSource(const RowSource* source);
-    // The source's rows changed: show them again.
+    // The source's rows changed: show them again, keeping the current row where the rows still reach it.
     void reloadRows();
 
     // The format text. A text that does not parse is refused (false) and the list keeps its format.
@@ -46,6 +46,8 @@ public:
     bool editFormat(const std::function<bool(listformat::ListFormat&)>& edit);
 
     // Whole-list appearance. Colours are 0x00BBGGRR, -1 for the style's own.
+    // The font is asked for by name ("Calibri") and shown in the face the system has for it; fontName()
+    // gives the name asked for.
     void setListFont(std::string_view name, int pointSize, int charset = kCyrillicCharset);
     std::string fontName() const;
     int fontSize() const;
@@ -88,7 +90,7 @@ public:
     // Brings a cell into view without hiding it under the fixed columns.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
-    // Dialog units and pixels of the list font.
+    // Dialog units and pixels of the list font (dialog_units.h).
     int unitsToPixels(int units) const;
     int pixelsToUnits(int pixels) const;
     // The columns that stay in place: up to the last fixed column, and the rest of its group.
@@ -129,6 +131,7 @@ private:
     GroupHeaderView* frozenHeader_ = nullptr;
     int frozenCount_ = 0;
     bool applying_ = false; // the list itself is setting section sizes
+    std::string fontName_;
     int charset_ = kCyrillicCharset;
     long grid_ = -1;
     long bar_ = -1;

@@ -5,6 +5,7 @@
 #include <QStyleOptionHeader>
 
 #include "core/framework/qt_text.h"
+#include "gui/listcontrol/dialog_units.h"
 #include "gui/listcontrol/format_table_model.h"
 #include "gui/listcontrol/list_colours.h"
 
@@ -73,7 +74,7 @@ void GroupHeaderView::paintCell(QPainter* painter, const Cell& cell, int logical
     option.section = logical;
     option.position = QStyleOptionHeader::Middle;
     style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
-    const int indent = fontMetrics().averageCharWidth() * cell.indent / 4;
+    const int indent = UnitsToPixels(font(), cell.indent);
     QRect text = cell.rect.adjusted(3, 0, -3, 0);
     if (cell.alignment & Qt::AlignLeft) text.setLeft(text.left() + indent);
     if (cell.alignment & Qt::AlignRight) text.setRight(text.right() - indent);

@@ -67,11 +67,17 @@ TEST(FakeSuggestXml, AnyRootNameAndSeveralLocations) {
     EXPECT_EQ(r.kladrIds, (std::vector<std::string>{"16", "02"}));
 }
 
-TEST(FakeSuggestXml, TakesCarelessMarkupInTheQueryAsItStands) {
+TEST(FakeSuggestXml, ReadsEntitiesAndReferencesAndRefusesWhatIsNotWellFormed) {
     SuggestRequest r;
-    ASSERT_TRUE(ParseSuggestXml("<req><query>A & B <count> &lt;C&gt;</query><count>5</count></req>", r));
-    EXPECT_EQ(r.query, "A & B <count> <C>");
+    ASSERT_TRUE(
+        ParseSuggestXml("<req><query>A &amp; B &lt;C&gt; &quot;&apos;&#1040;&#x411;</query><count>5</count></req>", r));
+    EXPECT_EQ(r.query, "A & B <C> \"'АБ");
     EXPECT_EQ(r.count, 5);
+    for (const char* body : {"<req><query>A & B</query></req>", "<req><query>A <count> B</query></req>",
+                             "<req><query>x</query><count>1</query></req>", "<req><query>x</query></req><req/>",
+                             "<req><query>&unknown;</query></req>"}) {
+        EXPECT_FALSE(ParseSuggestXml(body, r)) << body;
+    }
 }
 
 TEST(FakeSuggestXml, CountDefaultsAndLimits) {

@@ -1,13 +1,14 @@
 #pragma once
 // What the lookup's service tests share: the fake services over HTTPS with their lookup control, a view
-// that records what the lookup did to the window, and a port nothing listens on.
+// that records what the lookup did to the window and when it ran its transfers, and a port nothing listens
+// on.
 #include <httplib.h>
 
 #include <string>
 #include <vector>
 
+#include "core/lookup/lookup_services.h"
 #include "core/lookup/lookup_view.h"
-#include "core/lookup/service_urls.h"
 #include "fake_services.h"
 
 namespace kvilo::lookup::testing {
@@ -23,8 +24,12 @@ inline bool LookupControl(const testsupport::FakeServices& server, const std::st
 // A loopback port that was free a moment ago: connecting to it is refused.
 int ClosedPort();
 
-inline ServiceUrls FakeUrls(const testsupport::FakeServices& server) {
-    return {server.HttpsUrl(""), server.HttpsUrl("")};
+// Both services at the fake's HTTPS address, its certificate trusted as the program's CAFILE would have it.
+inline LookupServices FakeLookupServices(const testsupport::FakeServices& server) {
+    LookupServices services;
+    services.urls = {server.HttpsUrl(""), server.HttpsUrl("")};
+    services.access.trustAnchorsFile = server.CertificateFile();
+    return services;
 }
 
 class RecordingView : public LookupView {
@@ -38,6 +43,10 @@ public:
     void ShowAddressLine(const std::string& address) override {
         events.push_back("address");
         addressLine = address;
+    }
+    void RunTransfer(const std::function<void()>& transfer) override {
+        events.push_back("transfer");
+        transfer();
     }
 
     std::vector<std::string> statusLines;

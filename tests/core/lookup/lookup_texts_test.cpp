@@ -34,45 +34,54 @@ TEST(RequestBody, SoleTradersAndAOneDigitRegion) {
                                                          "<locations><kladr_id>5</kladr_id></locations></req>");
 }
 
-TEST(RequestBody, QueryGoesAsUtf8UnescapedWithLeadingBlanksAndWithoutTrailingOnes) {
-    EXPECT_EQ(BuildRequestBody("  Рога & <Копыта>   "_ansi, kAllForms, 0),
-              "<req><query>  Рога & <Копыта></query><count>20</count></req>");
+TEST(RequestBody, QueryGoesAsEscapedUtf8WithLeadingBlanksAndWithoutTrailingOnes) {
+    EXPECT_EQ(BuildRequestBody("  Рога & <Копыта> \"'\x07\x1b  "_ansi, kAllForms, 0),
+              "<req><query>  Рога &amp; &lt;Копыта&gt; &quot;&apos;</query><count>20</count></req>");
+    EXPECT_EQ(EscapeXmlText("</query><count>100</count>"), "&lt;/query&gt;&lt;count&gt;100&lt;/count&gt;");
 }
 
-TEST(TokenMask, ReplacesEveryOccurrenceWithoutRegardToCase) {
-    std::string upper(kAccessToken);
+TEST(TokenMask, EveryOccurrenceInAnyCaseAtAnyPosition) {
+    const std::string token = kAccessToken;
+    std::string upper = token;
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    std::string message = "Feature 'SUGGESTIONS' disabled for token '" + std::string(kAccessToken) + "' / " + upper;
-    EXPECT_EQ(MaskToken(message), "Feature 'SUGGESTIONS' disabled for token '" + kPlaceholder + "' / " + kPlaceholder);
+    EXPECT_EQ(MaskToken("'" + token + "' / " + upper + token, token),
+              "'" + kPlaceholder + "' / " + kPlaceholder + kPlaceholder);
+    // A text that begins like the token just before the token itself.
+    EXPECT_EQ(MaskToken(token.substr(0, 5) + token, token), token.substr(0, 5) + kPlaceholder);
+    EXPECT_EQ(MaskToken("no key " + token.substr(0, 39), token), "no key " + token.substr(0, 39));
+    EXPECT_EQ(MaskToken("", token), "");
 }
 
-TEST(TokenMask, LeavesOtherTextAndPartialTokensAlone) {
-    std::string partial = std::string(kAccessToken).substr(0, 39);
-    EXPECT_EQ(MaskToken("no key here " + partial), "no key here " + partial);
-    EXPECT_EQ(MaskToken(""), "");
+TEST(ServiceErrorAnswer, LoadsMaskedBlankedTextsCutToTheirWidths) {
+    const std::string token = "my-own-token";
+    ServiceError e;
+    ASSERT_TRUE(LoadServiceError("{\"FAMILY\":\"CLIENT\\u001b[2J\",\"reason\":\"x " + token + "\",\"message\":\"" +
+                                     std::string(240, 'm') + "MY-OWN-TOKEN\",\"extra\":1}",
+                                 token, e));
+    EXPECT_EQ(e.FAMILY.View(), "CLIENT [2J");
+    EXPECT_EQ(e.REASON.View(), "x " + kPlaceholder);
+    EXPECT_EQ(e.MESSAGE.View(), std::string(240, 'm') + kPlaceholder.substr(0, 10));
+    EXPECT_FALSE(LoadServiceError("<html>500</html>", token, e));
+    EXPECT_TRUE(e.FAMILY.Empty());
+    EXPECT_TRUE(LoadServiceError("{\"error\":\"x\"}", token, e));
+    EXPECT_TRUE(e.FAMILY.Empty());
 }
 
-TEST(TokenMask, ResultStaysWithin250Characters) {
-    std::string message(240, 'x');
-    message += kAccessToken; // 280 characters: the token reaches past the field
-    std::string masked = MaskToken(message);
-    EXPECT_EQ(masked.size(), 250u);
-    EXPECT_EQ(masked, message.substr(0, 250));
+TEST(AccessToken, TheUsersOwnReplacesTheBuiltInOneWhenItCanGoIntoAHeader) {
+    EXPECT_EQ(ChooseAccessToken("", ""), kAccessToken);
+    EXPECT_EQ(ChooseAccessToken(" env-token\n", "stored"), "env-token");
+    EXPECT_EQ(ChooseAccessToken("", "stored"), "stored");
+    EXPECT_EQ(ChooseAccessToken("bad\r\nX-Injected: 1", "stored"), "stored");
+    EXPECT_EQ(ChooseAccessToken("two words", std::string(129, 'a')), kAccessToken);
+    EXPECT_TRUE(IsUsableToken(std::string(128, 'a')));
+    EXPECT_FALSE(IsUsableToken("токен"_ansi));
 }
 
-TEST(TokenMask, ATokenEndingExactlyAtTheFieldsEndIsMaskedToo) {
-    std::string message(210, 'x');
-    message += kAccessToken; // ends at character 250
-    EXPECT_EQ(MaskToken(message), std::string(210, 'x') + kPlaceholder);
-}
-
-TEST(TokenMask, AdjacentTokensAreBothMasked) {
-    std::string twice = std::string(kAccessToken) + kAccessToken;
-    EXPECT_EQ(MaskToken(twice), kPlaceholder + kPlaceholder);
-}
-
-TEST(LookupMessages, TransferFailed) {
+TEST(LookupMessages, TransferFailedAndTheLimitThatEndedIt) {
+    EXPECT_EQ(
+        TransferFailedMessage(63, "Maximum file size exceeded", "Превышен предел размера ответа 16 МБ."_ansi).text,
+        "Ошибка запроса SendRequest: 63| Maximum file size exceeded| Превышен предел размера ответа 16 МБ."_ansi);
     framework::Message m = TransferFailedMessage(7, "Couldn't connect to server");
     EXPECT_EQ(m.caption, "У нас проблема ..."_ansi);
     EXPECT_EQ(m.text, "Ошибка запроса SendRequest: 7| Couldn't connect to server"_ansi);
@@ -96,6 +105,14 @@ TEST(LookupMessages, ServiceError) {
     EXPECT_EQ(m.caption, "У нас проблема ..."_ansi);
     EXPECT_EQ(m.text, " В ответ на Ваш запрос в справочник ЕГРЮЛ / ЕГРИП получена ошибка.|| Группа : CLIENT_ERROR|"
                       " Причина : Forbidden| Текст : HTTP 403 Forbidden|"_ansi);
+}
+
+TEST(LookupMessages, UnreadableAnswer) {
+    framework::Message m = UnreadableAnswerMessage(500);
+    EXPECT_EQ(m.caption, "У нас проблема ..."_ansi);
+    EXPECT_EQ(m.text, "Ответ сервиса не удалось прочитать (HTTP 500)."_ansi);
+    EXPECT_STREQ(m.buttons.at(0).c_str(), framework::kCloseButton);
+    EXPECT_EQ(UnreadableStatusLine(200), "Ответ сервиса не прочитан (HTTP 200)"_ansi);
 }
 
 TEST(StatusLine, Counts) {

@@ -72,27 +72,28 @@ TEST(PartyAnswer, SampleLiquidatedCompanyAndSoleTrader) {
     EXPECT_EQ(closed.QFDol.View(), "ЛИКВИДАТОР"_ansi); // written with \u escapes
 }
 
-TEST(PartyAnswer, EmptyAndMissingSuggestions) {
+// An empty array says the register has nothing; an answer without the array says nothing at all.
+TEST(PartyAnswer, EmptySuggestionsAreNoneMissingOnesUnreadable) {
     PartyRows rows;
     EXPECT_EQ(MapAnswer("{\"suggestions\":[]}", rows), 0);
-    EXPECT_EQ(MapAnswer("{\"other\":[{\"unrestricted_value\":\"x\"}]}", rows), 0);
+    EXPECT_EQ(MapAnswer("{\"other\":[{\"unrestricted_value\":\"x\"}]}", rows), kUnreadableAnswer);
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(PartyAnswerBadInput, NotJson) {
+TEST(PartyAnswerBadInput, NotJsonIsUnreadable) {
     PartyRows rows;
-    EXPECT_EQ(MapAnswer("", rows), 0);
-    EXPECT_EQ(MapAnswer("<html><body>502 Bad Gateway</body></html>", rows), 0);
-    EXPECT_EQ(MapAnswer("{\"suggestions\":[{\"unrestricted_value\":\"x\"}", rows), 0); // cut short
-    EXPECT_EQ(MapAnswer("[1,2,3]", rows), 0);
+    EXPECT_EQ(MapAnswer("", rows), kUnreadableAnswer);
+    EXPECT_EQ(MapAnswer("<html><body>502 Bad Gateway</body></html>", rows), kUnreadableAnswer);
+    EXPECT_EQ(MapAnswer("{\"suggestions\":[{\"unrestricted_value\":\"x\"}", rows), kUnreadableAnswer); // cut short
+    EXPECT_EQ(MapAnswer("[1,2,3]", rows), kUnreadableAnswer);
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(PartyAnswerBadInput, SuggestionsThatIsNoArray) {
+TEST(PartyAnswerBadInput, SuggestionsThatIsNoArrayIsUnreadable) {
     PartyRows rows;
-    EXPECT_EQ(MapAnswer("{\"suggestions\":{\"unrestricted_value\":\"x\"}}", rows), 0);
-    EXPECT_EQ(MapAnswer("{\"suggestions\":\"many\"}", rows), 0);
-    EXPECT_EQ(MapAnswer("{\"suggestions\":null}", rows), 0);
+    EXPECT_EQ(MapAnswer("{\"suggestions\":{\"unrestricted_value\":\"x\"}}", rows), kUnreadableAnswer);
+    EXPECT_EQ(MapAnswer("{\"suggestions\":\"many\"}", rows), kUnreadableAnswer);
+    EXPECT_EQ(MapAnswer("{\"suggestions\":null}", rows), kUnreadableAnswer);
     EXPECT_TRUE(rows.empty());
 }
 
@@ -175,25 +176,6 @@ TEST(PartyAnswerBadInput, SeveralMegabytes) {
     ASSERT_EQ(rows.size(), 20u);
     EXPECT_EQ(rows[0].QFName.View().size(), 255u);
     EXPECT_EQ(rows[0].QFInn.View(), std::string(19, 'x'));
-}
-
-TEST(ServiceErrorAnswer, LoadsFamilyReasonAndMessage) {
-    ServiceError e;
-    ASSERT_TRUE(LoadServiceError(
-        "{\"family\":\"CLIENT_ERROR\",\"reason\":\"Forbidden\",\"message\":\"HTTP 403 Forbidden\",\"extra\":1}", e));
-    EXPECT_EQ(e.FAMILY.View(), "CLIENT_ERROR");
-    EXPECT_EQ(e.REASON.View(), "Forbidden");
-    EXPECT_EQ(e.MESSAGE.View(), "HTTP 403 Forbidden");
-    EXPECT_FALSE(LoadServiceError("<html>500</html>", e));
-    EXPECT_TRUE(e.FAMILY.Empty());
-    EXPECT_TRUE(LoadServiceError("{\"error\":\"x\"}", e));
-    EXPECT_TRUE(e.FAMILY.Empty());
-}
-
-TEST(ServiceErrorAnswer, LongMessageIsCutAt250) {
-    ServiceError e;
-    ASSERT_TRUE(LoadServiceError("{\"family\":\"F\",\"message\":\"" + std::string(400, 'm') + "\"}", e));
-    EXPECT_EQ(e.MESSAGE.View().size(), 250u);
 }
 
 TEST(VersionAnswerLoad, DataSetsAreMatchedByTheirExternalNames) {

@@ -1,7 +1,9 @@
-// The services' addresses: the real hosts unless SUGGESTURL / VERSIONURL name others.
+// The services' addresses: the real hosts unless SUGGESTURL / VERSIONURL name others; CAFILE and the token.
 #include <gtest/gtest.h>
 
-#include "core/lookup/service_urls.h"
+#include <cstdlib>
+
+#include "core/lookup/lookup_services.h"
 #include "platform/command_line.h"
 
 namespace kvilo::lookup {
@@ -32,6 +34,19 @@ TEST_F(ServiceUrlsTest, ABlankParameterKeepsTheRealHost) {
     ServiceUrls urls = ServiceUrlsFromParameters();
     EXPECT_EQ(urls.suggestBase, kDefaultSuggestBase);
     EXPECT_EQ(urls.versionBase, kDefaultVersionBase);
+}
+
+TEST_F(ServiceUrlsTest, TrustAnchorsAndTheTokenButNeverATokenFromTheCommandLine) {
+    platform::SetCommandLine(std::vector<std::string>{"CAFILE= /tmp/fake cert.pem ", "KVILO_TOKEN=from-arguments"});
+    unsetenv("KVILO_TOKEN");
+    LookupServices services = LookupServicesFromParameters("stored-token");
+    EXPECT_EQ(services.access.trustAnchorsFile, "/tmp/fake cert.pem");
+    EXPECT_EQ(services.access.limits.maxBytes, http::kServiceLimits.maxBytes);
+    EXPECT_EQ(services.token, "stored-token");
+    EXPECT_EQ(LookupServicesFromParameters("").token, kAccessToken);
+    setenv("KVILO_TOKEN", "from-environment", 1);
+    EXPECT_EQ(LookupServicesFromParameters("stored-token").token, "from-environment");
+    unsetenv("KVILO_TOKEN");
 }
 
 } // namespace

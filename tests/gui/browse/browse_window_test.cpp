@@ -3,16 +3,19 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -23,9 +26,13 @@
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
 #include "core/framework/settings_store.h"
+#include "core/listformat/color_palette.h"
+#include "core/listformat/list_format_stores.h"
 #include "fake_services.h"
 #include "gui/browse/browse_window.h"
+#include "gui/framework/qt_message_presenter.h"
 #include "gui/listcontrol/format_list.h"
+#include "platform/font_match.h"
 
 using namespace kvilo;
 using namespace kvilo::base::literals;
@@ -64,6 +71,23 @@ QString Q(const char* ansi) {
     return ToQString(ansi);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+
 } // namespace
 
 class BrowseWindowTest : public QObject {
@@ -99,12 +123,30 @@ private slots:
     void theWindowKeepsItsProcedureNameWhileOpen();
     void theQueryHoldsTwoHundredCharacters();
     void aPlacementOutsideTheScreenComesBackIntoIt();
+    void aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne();
+    void closingDuringALookupEndsItAndShowsNothing();
+
+    void ctrlMinusFromNineAndNineGivesEightAndEightThenNothing();
+    void ctrlPlusWithTheSetupOffEnlargesFromTheDefaults();
+    void aHiddenColumnStaysHiddenThroughZoomAndReset();
+    void aMarkerHeaderShowsItsDotAndIsNeverResized();
+    void darkBarsGetWhiteSelectedTextAndLightBarsBlack();
+    void aListSetToCalibriShowsTheClosestFaceAndKeepsItsCode();
+    void theListComesBackAsItWasLeftOnTheSameFpath();
+    void theListShowsTheZoomKeysInItsTooltip();
+    void ctrlEFromTheQueryFieldClearsIt();
+    void oneDoubleClickOnTheNameColumnOpensOneCard();
+    void theSelectionSurvivesTheMissingLocationMessageCentredOnTheWindow();
+    void theDesignedHeadersShowWholeAndTheLogoKeepsItsLastLetter();
 
 private:
     std::unique_ptr<browse::BrowseWindow> OpenWindow(bool demo = false);
     void Type(const char* ansi);
     void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Click(const char* button);
+    // Opens the window again on an lf.dat that holds `entry` for the main list (memory emptied, as in a new run).
+    void ReopenWith(const listformat::BrwMemEntry& entry);
+    void ListKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
     size_t SuggestRequests() const { return server_.Requests("/suggestions").size(); }
     std::string LastSuggestBody() const { return server_.Requests("/suggestions").back().body; }
     QString Status() const { return window_->findChild<QLabel*>("status")->text(); }
@@ -116,6 +158,7 @@ private:
     testsupport::FakeServices server_;
     QTemporaryDir folder_;
     std::unique_ptr<framework::SettingsStore> store_;
+    std::unique_ptr<listformat::ListFormatStores> formats_;
     std::unique_ptr<framework::RecordingMessagePresenter> messages_;
     ActionLog log_;
     std::unique_ptr<browse::BrowseWindow> window_;
@@ -130,6 +173,8 @@ void BrowseWindowTest::init() {
     store_ = std::make_unique<framework::SettingsStore>();
     store_->Open((folder_.path() + "/placement.ini").toStdString(), framework::kSettingsIniFile);
     framework::SetSettingsStore(store_.get());
+    formats_ = std::make_unique<listformat::ListFormatStores>((folder_.path() + "/lf.dat").toStdString());
+    listformat::SetListFormatStores(formats_.get());
     messages_ = std::make_unique<framework::RecordingMessagePresenter>();
     log_ = ActionLog{};
     window_ = OpenWindow();
@@ -140,15 +185,18 @@ void BrowseWindowTest::cleanup() {
     messages_.reset();
     framework::SetSettingsStore(nullptr);
     store_.reset();
+    listformat::SetListFormatStores(nullptr);
+    formats_.reset();
     QFile::remove(folder_.path() + "/placement.ini");
+    QFile::remove(folder_.path() + "/lf.dat");
 }
 
 std::unique_ptr<browse::BrowseWindow> BrowseWindowTest::OpenWindow(bool demo) {
     browse::BrowseOptions options;
     options.demo = demo;
     options.buildDate = base::DayNumber(2024, 3, 16);
-    options.urls.suggestBase = server_.HttpUrl("");
-    options.urls.versionBase = server_.HttpUrl("");
+    options.services.urls.suggestBase = server_.HttpUrl("");
+    options.services.urls.versionBase = server_.HttpUrl("");
     options.siteAddress = "http://127.0.0.1:1/";
     options.actions = RecordingActions(log_);
     auto window = std::make_unique<browse::BrowseWindow>(std::move(options));
@@ -179,6 +227,19 @@ void BrowseWindowTest::Click(const char* button) {
     auto* widget = window_->findChild<QPushButton*>(button);
     QVERIFY(widget);
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void BrowseWindowTest::ReopenWith(const listformat::BrwMemEntry& entry) {
+    window_.reset();
+    formats_->Memory().Clear();
+    QCOMPARE(listformat::BrwSet(formats_->FilePath()).Save({entry}), listformat::BrwSet::SaveResult::Saved);
+    window_ = OpenWindow();
+    QVERIFY(window_);
+}
+
+void BrowseWindowTest::ListKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    List()->setFocus();
+    QTest::keyClick(List(), key, modifiers);
 }
 
 void BrowseWindowTest::opensEmptyWithItsCaptionsVersionAndRegions() {
@@ -552,6 +613,248 @@ void BrowseWindowTest::aPlacementOutsideTheScreenComesBackIntoIt() {
                                                                            .arg(screen.width())
                                                                            .arg(screen.height())));
     QCOMPARE(window_->size(), QSize(740, 500));
+}
+
+namespace {
+
+// The main list's stored entry as a user's earlier run left it.
+listformat::BrwMemEntry StoredEntry(const listformat::ListAppearance& appearance,
+                                    const std::string& current = browse::kBrowseListFormat) {
+    listformat::BrwMemEntry entry;
+    entry.idBrowse = listformat::kMainListId;
+    entry.defFormat = browse::kBrowseListFormat;
+    entry.curFormat = current;
+    entry.appearance = appearance;
+    return entry;
+}
+
+std::string DesignedWithWidth(int column, int width) {
+    listformat::ListFormat format(browse::kBrowseListFormat);
+    format.setWidth(column, width);
+    return format.text();
+}
+
+constexpr Qt::KeyboardModifiers kCtrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+
+} // namespace
+
+void BrowseWindowTest::ctrlMinusFromNineAndNineGivesEightAndEightThenNothing() {
+    ReopenWith(StoredEntry({1, 9, 0, 9, 9, 1, 40}));
+    QCOMPARE(List()->fontSize(), 9);
+    QCOMPARE(List()->lineHeight(), 9);
+    const int nameWidth = List()->format().width(1);
+    ListKey(Qt::Key_Minus, kCtrlKeypad);
+    QCOMPARE(List()->fontSize(), 8);
+    QCOMPARE(List()->lineHeight(), 8);
+    QCOMPARE(List()->format().width(1), nameWidth - 5);
+    ListKey(Qt::Key_Minus, Qt::ControlModifier); // the main keyboard's minus
+    QCOMPARE(List()->fontSize(), 8);
+    QCOMPARE(List()->lineHeight(), 8);
+    QCOMPARE(List()->format().width(1), nameWidth - 5);
+}
+
+void BrowseWindowTest::ctrlPlusWithTheSetupOffEnlargesFromTheDefaults() {
+    ReopenWith(StoredEntry({0, 20, 20, 30, 30, 3, 100}));
+    QCOMPARE(List()->fontSize(), 11);
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    QCOMPARE(List()->fontSize(), 12);
+    QCOMPARE(List()->lineHeight(), 10);
+    QCOMPARE(List()->fontName(), std::string("Segoe UI"));
+    ListKey(Qt::Key_Equal, Qt::ControlModifier); // laptops: the main keyboard's "=" / "+"
+    ListKey(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(List()->fontSize(), 14);
+    QCOMPARE(List()->lineHeight(), 12);
+}
+
+void BrowseWindowTest::aHiddenColumnStaysHiddenThroughZoomAndReset() {
+    ReopenWith(StoredEntry({1, 9, 0, 9, 11, 1, 40}, DesignedWithWidth(3, 0)));
+    QVERIFY(List()->isColumnHidden(2));
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    QVERIFY(List()->isColumnHidden(2));
+    QCOMPARE(List()->format().width(3), 0);
+    ListKey(Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(List()->isColumnHidden(2));
+    QCOMPARE(List()->format().width(3), 0);
+    QCOMPARE(List()->format().width(1), 120); // the rest is back to the design
+    QCOMPARE(List()->fontSize(), 11);
+}
+
+void BrowseWindowTest::aMarkerHeaderShowsItsDotAndIsNeverResized() {
+    const std::string withMarker = std::string(browse::kBrowseListFormat) + "14C|_~_~@s1@#1#";
+    ReopenWith(StoredEntry({1, 9, 0, 9, 11, 1, 40}, withMarker));
+    QCOMPARE(List()->model()->headerData(18, Qt::Horizontal).toString(), Q("•"_ansi));
+    const int width = List()->columnWidth(18);
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    ListKey(Qt::Key_Minus, kCtrlKeypad);
+    ListKey(Qt::Key_Minus, kCtrlKeypad);
+    QCOMPARE(List()->format().width(19), 14);
+    QVERIFY(List()->columnWidth(18) < width); // the font shrank, the dialog units with it
+}
+
+void BrowseWindowTest::darkBarsGetWhiteSelectedTextAndLightBarsBlack() {
+    ReopenWith(StoredEntry({1, 9, 14, 9, 11, 1, 40}));
+    QCOMPARE(List()->barColour(), listformat::PaletteColour(14));
+    QCOMPARE(List()->selectedTextColour(), 0xFFFFFFL);
+    QCOMPARE(List()->palette().color(QPalette::HighlightedText), QColor(Qt::white));
+    ReopenWith(StoredEntry({1, 9, 15, 9, 11, 1, 40}));
+    QCOMPARE(List()->selectedTextColour(), 0L);
+    QCOMPARE(List()->palette().color(QPalette::HighlightedText), QColor(Qt::black));
+}
+
+void BrowseWindowTest::aListSetToCalibriShowsTheClosestFaceAndKeepsItsCode() {
+    ReopenWith(StoredEntry({1, 9, 0, 9, 11, 2, 40}));
+    QCOMPARE(List()->fontName(), std::string("Calibri"));
+    QCOMPARE(QFontInfo(List()->font()).family(), QString::fromStdString(platform::MatchFontFamily("Calibri")));
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    window_->close();
+    QCOMPARE(formats_->Memory().Find(listformat::kMainListId)->appearance.fontCode, 2);
+}
+
+void BrowseWindowTest::theListComesBackAsItWasLeftOnTheSameFpath() {
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    ListKey(Qt::Key_Plus, kCtrlKeypad);
+    List()->editFormat([](listformat::ListFormat& format) { return format.moveItem(1, 4); });
+    const std::string left = List()->formatText();
+    window_->close();
+    window_.reset();
+    formats_->SaveAll(); // what start-up does after the main window closed
+    QVERIFY(messages_->messages.empty());
+
+    formats_ = std::make_unique<listformat::ListFormatStores>((folder_.path() + "/lf.dat").toStdString());
+    listformat::SetListFormatStores(formats_.get());
+    window_ = OpenWindow();
+    QVERIFY(window_);
+    QCOMPARE(List()->formatText(), left);
+    QCOMPARE(List()->fontSize(), 13);
+    QCOMPARE(List()->lineHeight(), 11);
+    QCOMPARE(List()->model()->headerData(0, Qt::Horizontal).toString(), Q("ИНН"_ansi));
+}
+
+void BrowseWindowTest::theListShowsTheZoomKeysInItsTooltip() {
+    QCOMPARE(List()->toolTip(),
+             Q("Список реквизитов контрагентов в ЕГРЮЛ, [ CTRL + MINUS / PLUS / 0 ] - масштаб"_ansi));
+    QCOMPARE(List()->backgroundColour(), 0xF9F9F9L);
+}
+
+void BrowseWindowTest::ctrlEFromTheQueryFieldClearsIt() {
+    Type("ЛАДОГА"_ansi);
+    auto* query = window_->findChild<QLineEdit*>("query");
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(query));
+    query->setCursorPosition(0);
+    QTest::keyClick(query, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(query->text(), QString());
+    QVERIFY(!window_->findChild<QToolButton*>("clearQuery")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(query));
+}
+
+void BrowseWindowTest::oneDoubleClickOnTheNameColumnOpensOneCard() {
+    Type("ЛАДОГА"_ansi);
+    PressKey(Qt::Key_F12);
+    QVERIFY(List()->model()->rowCount() > 1);
+    QTableView* fixedPart = List()->frozenView();
+    QVERIFY(fixedPart->isVisible());
+    const QRect name = fixedPart->visualRect(fixedPart->model()->index(1, 0));
+    // A double click begins with a click.
+    QTest::mouseClick(fixedPart->viewport(), Qt::LeftButton, Qt::NoModifier, name.center());
+    QTest::mouseDClick(fixedPart->viewport(), Qt::LeftButton, Qt::NoModifier, name.center());
+    QCOMPARE(log_.cards.size(), size_t{1});
+    QCOMPARE(std::string(log_.cards[0].DaName.View()), std::string(window_->data().rows[1].QFName.View()));
+    const QRect address = List()->visualRect(List()->model()->index(0, 5));
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, address.center());
+    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, address.center());
+    QCOMPARE(log_.cards.size(), size_t{2});
+}
+
+void BrowseWindowTest::theSelectionSurvivesTheMissingLocationMessageCentredOnTheWindow() {
+    Type("ДАЛЬНИЙ РЕЙС"_ansi);
+    PressKey(Qt::Key_F12);
+    QCOMPARE(List()->model()->rowCount(), 1);
+    window_->setGeometry(60, 40, 900, 560);
+    framework::QtMessagePresenter boxes;
+    framework::MessagePresenter* recording = framework::SetMessagePresenter(&boxes);
+    QPoint boxCentre, windowCentre;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        boxCentre = box->frameGeometry().center();
+        windowCentre = window_->frameGeometry().center();
+        box->buttons().front()->click();
+    });
+    Click("mapButton");
+    framework::SetMessagePresenter(recording);
+    // The window gets the focus back from the box, and redraws its fields.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QCOMPARE(List()->currentRowNumber(), 1);
+    QVERIFY(List()->selectionModel()->isRowSelected(0));
+    QVERIFY2((boxCentre - windowCentre).manhattanLength() <= 8, qPrintable(QString("box at %1,%2, window at %3,%4")
+                                                                               .arg(boxCentre.x())
+                                                                               .arg(boxCentre.y())
+                                                                               .arg(windowCentre.x())
+                                                                               .arg(windowCentre.y())));
+}
+
+void BrowseWindowTest::theDesignedHeadersShowWholeAndTheLogoKeepsItsLastLetter() {
+    const QFontMetrics metrics(List()->font());
+    for (const char* header : {"Актуальность"_ansi, "Регистрация"_ansi, "Ликвидация"_ansi})
+        for (int c = 0; c < List()->model()->columnCount(); ++c)
+            if (List()->model()->headerData(c, Qt::Horizontal).toString() == Q(header))
+                QVERIFY2(metrics.horizontalAdvance(Q(header)) + 6 <= List()->columnWidth(c), header);
+    auto* logo = window_->findChild<QLabel*>("logo");
+    const QImage image = logo->pixmap().toImage();
+    QVERIFY(logo->contentsRect().width() >= image.width());
+    for (int x = image.width() - 3; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            QVERIFY2(image.pixelColor(x, y).alpha() == 0, "the logo's ink reaches its right edge");
+}
+
+// The transfer runs while the window's event loop goes on: it paints, shows a busy cursor and lets nothing
+// start a second lookup. The answer is held back by the fake until the check is done.
+void BrowseWindowTest::aLookupKeepsPaintingUnderABusyCursorAndStartsNoSecondOne() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    Type("ЗАРЯ"_ansi);
+    bool busyCursor = false;
+    bool painted = false;
+    QString statusMeanwhile;
+    QTimer::singleShot(0, this, [&] {
+        busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        statusMeanwhile = Status();
+        auto* status = window_->findChild<QLabel*>("status");
+        PaintCounter counter(status);
+        status->update();
+        painted = QTest::qWaitFor([&] { return counter.paints > 0; }, 5000);
+        // A key sent straight to the window, past the event queue, finds the lookup running.
+        QTest::keyClick(window_.get(), Qt::Key_F12);
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        QVERIFY(server_.ReleaseHeld());
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(busyCursor);
+    QVERIFY(painted);
+    QCOMPARE(statusMeanwhile, Q("Запрос информации ..."_ansi));
+    QCOMPARE(SuggestRequests(), size_t{1});
+    QCOMPARE(List()->model()->rowCount(), 20);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// Closed during a lookup, the window ends the transfer, says nothing more and closes.
+void BrowseWindowTest::closingDuringALookupEndsItAndShowsNothing() {
+    QVERIFY(server_.AddFault({.mode = "hold", .path = "/suggestions"}));
+    bool closed = false;
+    bool openWhileTheTransferEnds = false;
+    window_->setClosedHandler([&closed] { closed = true; });
+    Type("ЗАРЯ"_ansi);
+    QTimer::singleShot(0, this, [&] {
+        QVERIFY(QTest::qWaitFor([&] { return SuggestRequests() == 1; }, 5000));
+        window_->close();
+        openWhileTheTransferEnds = window_->isVisible();
+    });
+    PressKey(Qt::Key_F12);
+    QVERIFY(openWhileTheTransferEnds);
+    QVERIFY(closed);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(messages_->messages.empty());
+    QVERIFY(server_.Requests("/api/v2/version").empty());
 }
 
 QTEST_MAIN(BrowseWindowTest)

@@ -14,6 +14,7 @@
 #include "core/framework/qt_text.h"
 #include "core/framework/settings_store.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/framework/program_font.h"
 
 using namespace kvilo::base::literals;
 using kvilo::extract::ExtractCard;
@@ -58,7 +59,8 @@ private slots:
     void showsTheRowUnderItsLabels() {
         ExtractCard card(Company());
         QCOMPARE(card.windowTitle(), Q("Просмотр выписки ЕГРЮЛ"_ansi));
-        QCOMPARE(card.font().family(), QString("Segoe UI"));
+        // The windows' font, in the face this system has for it.
+        QCOMPARE(card.font().family(), kvilo::framework::ProgramFont(kvilo::framework::kWindowFontName).family());
         QCOMPARE(card.Field("Наименование"_ansi)->text(), Q("ООО \"Ромашка\""_ansi));
         QCOMPARE(card.Field("ИНН"_ansi)->text(), QString("7707083893"));
         QCOMPARE(card.Field("Адрес"_ansi)->text(), Q("г Москва, ул Вавилова, д 19"_ansi));

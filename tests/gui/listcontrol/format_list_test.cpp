@@ -1,6 +1,7 @@
 // The list control over the main list's designed format and three result rows: headers, widths,
 // visibility, colours and the frozen column read back from the widgets, the owner's events, and a
 // screenshot of the list for the eye.
+#include <QFontInfo>
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -89,9 +90,33 @@ private slots:
             const auto mode = c == 4 ? QHeaderView::Fixed : QHeaderView::Interactive;
             QCOMPARE(list_->horizontalHeader()->sectionResizeMode(c), mode);
         }
-        // A dialog unit is a quarter of the font's average character width.
-        const int average = QFontMetrics(list_->font()).averageCharWidth();
-        QCOMPARE(list_->unitsToPixels(120), (120 * average + 2) / 4);
+        // A dialog unit is a quarter of the average width of the Latin letters.
+        const double letters =
+            QFontMetricsF(list_->font()).horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        QCOMPARE(list_->unitsToPixels(120), qRound(120 * letters / 52 / 4));
+    }
+
+    // With this platform's fonts (DejaVu Sans stands in for "Segoe UI") every designed header shows whole and
+    // the longest codes keep clear of their column's right border.
+    void theDesignedColumnsHoldTheirDesignedTexts() {
+        QCOMPARE(QFontInfo(list_->font()).family(), QString("DejaVu Sans"));
+        const QFontMetrics metrics(list_->font());
+        const int cellPadding = 2;   // each side of a cell's text
+        const int headerPadding = 3; // each side of a header's text
+        for (int c = 0; c < 18; ++c) {
+            const kvilo::listformat::Alignment align = list_->format().headerAlignment(c + 1);
+            const int indent =
+                align.justify == kvilo::listformat::Justify::Centre ? 0 : list_->unitsToPixels(align.indent);
+            const int room = list_->columnWidth(c) - 2 * headerPadding - indent;
+            QVERIFY2(metrics.horizontalAdvance(Header(*list_, c)) <= room, qPrintable(Header(*list_, c)));
+        }
+        const std::pair<int, const char*> codes[] = {
+            {1, "772801234567"}, {2, "770101001"}, {3, "1027700132195"}, {6, "25.11.2024"}, {16, "-55.755814"}};
+        for (const auto& [column, code] : codes) {
+            const int indent = list_->unitsToPixels(list_->format().alignment(column + 1).indent);
+            const int used = cellPadding + indent + metrics.horizontalAdvance(code) + cellPadding;
+            QVERIFY2(used < list_->columnWidth(column), code); // the border line is the column's last pixel
+        }
     }
 
     void groupHeadersSpanTheirMembers() {

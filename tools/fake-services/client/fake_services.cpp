@@ -24,26 +24,6 @@ namespace {
 
 constexpr int kReadyTimeoutMs = 15000;
 
-// Runs a program and waits for it; its output is discarded. True when it exits with 0.
-bool RunQuietly(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 // Reads one line from the descriptor within the time limit; empty on time-out or end of output.
 std::string ReadLine(int fd, int timeoutMs) {
     std::string line;
@@ -62,8 +42,16 @@ std::string ReadLine(int fd, int timeoutMs) {
 }
 
 int PortFrom(const std::string& line, const std::string& key) {
-    const size_t at = line.find(key + "=");
-    return at == std::string::npos ? -1 : std::atoi(line.c_str() + at + key.size() + 1);
+    const size_t at = line.find(" " + key + "=");
+    return at == std::string::npos ? -1 : std::atoi(line.c_str() + at + key.size() + 2);
+}
+
+// The certificate file comes last on the line, so that its path may hold blanks.
+std::string CertificateFrom(const std::string& line) {
+    const size_t at = line.find(" cert=");
+    if (at == std::string::npos) return {};
+    const std::string path = line.substr(at + 6);
+    return path.substr(0, path.find('\n'));
 }
 
 std::string Encode(const std::string& text) {
@@ -92,17 +80,6 @@ FakeServices::~FakeServices() {
     Stop();
 }
 
-bool FakeServices::MakeCertificate() {
-    certFile_ = runDir_ + "/cert.pem";
-    keyFile_ = runDir_ + "/key.pem";
-    if (RunQuietly({"openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-addext",
-                    "subjectAltName=IP:127.0.0.1", "-keyout", keyFile_, "-out", certFile_, "-days", "2"})) {
-        return true;
-    }
-    error_ = "openssl could not make a certificate in " + runDir_;
-    return false;
-}
-
 bool FakeServices::Start() {
     if (pid_ > 0) return true;
     error_.clear();
@@ -110,10 +87,7 @@ bool FakeServices::Start() {
     std::error_code ignored;
     std::filesystem::create_directories(runDir_, ignored);
     std::vector<std::string> args = {KVILO_FAKE_SERVICES_EXE, "--watch-stdin"};
-    if (options_.https) {
-        if (!MakeCertificate()) return false;
-        args.insert(args.end(), {"--cert", certFile_, "--key", keyFile_});
-    }
+    if (options_.https) args.insert(args.end(), {"--tls-dir", runDir_});
 
     int input[2];
     int output[2];
@@ -146,8 +120,11 @@ bool FakeServices::Start() {
     const std::string ready = ReadLine(stdoutFd_, kReadyTimeoutMs);
     httpPort_ = PortFrom(ready, "http");
     httpsPort_ = PortFrom(ready, "https");
+    otherHttpsPort_ = PortFrom(ready, "otherhttps");
     rawPort_ = PortFrom(ready, "raw");
-    if (ready.rfind("READY ", 0) != 0 || httpPort_ <= 0 || rawPort_ <= 0 || (options_.https && httpsPort_ <= 0)) {
+    certFile_ = CertificateFrom(ready);
+    if (ready.rfind("READY ", 0) != 0 || httpPort_ <= 0 || rawPort_ <= 0 ||
+        (options_.https && (httpsPort_ <= 0 || otherHttpsPort_ <= 0 || certFile_.empty()))) {
         Stop();
         return error_ = "the fake services did not report ready: " + ready, false;
     }
@@ -177,6 +154,7 @@ void FakeServices::Stop() {
         std::filesystem::remove_all(runDir_, ignored);
     }
     runDir_.clear();
+    certFile_.clear();
 }
 
 std::string FakeServices::HttpUrl(std::string_view pathAndQuery) const {
@@ -185,6 +163,10 @@ std::string FakeServices::HttpUrl(std::string_view pathAndQuery) const {
 
 std::string FakeServices::HttpsUrl(std::string_view pathAndQuery) const {
     return "https://127.0.0.1:" + std::to_string(httpsPort_) + std::string(pathAndQuery);
+}
+
+std::string FakeServices::OtherHostHttpsUrl(std::string_view pathAndQuery) const {
+    return "https://127.0.0.1:" + std::to_string(otherHttpsPort_) + std::string(pathAndQuery);
 }
 
 std::string FakeServices::RawUrl(std::string_view pathAndQuery) const {
@@ -209,7 +191,9 @@ bool FakeServices::AddFault(const FaultSpec& fault) {
     std::string query = "action=fault&mode=" + Encode(fault.mode) + "&path=" + Encode(fault.path) +
                         "&method=" + Encode(fault.method) + "&status=" + std::to_string(fault.status) +
                         "&count=" + std::to_string(fault.count) + "&skip=" + std::to_string(fault.skip) +
-                        "&after=" + std::to_string(fault.after) + "&per_range=" + (fault.perRange ? "1" : "0");
+                        "&after=" + std::to_string(fault.after) + "&per_range=" + (fault.perRange ? "1" : "0") +
+                        "&bytes=" + std::to_string(fault.bytes) + "&interval_ms=" + std::to_string(fault.intervalMs) +
+                        "&chunked=" + (fault.chunked ? "1" : "0");
     return Control(query);
 }
 

@@ -33,7 +33,7 @@ struct RecordedRequest {
 
 // See fault_control.h of the server for the meaning of each field.
 struct FaultSpec {
-    std::string mode{}; // "fail", "hold", "drop" or "noranges"
+    std::string mode{}; // "fail", "hold", "drop", "noranges", "drip" or "flood"
     std::string path{}; // request path prefix; "" = any
     std::string method{};
     int status = 500;
@@ -41,12 +41,15 @@ struct FaultSpec {
     int skip = 0;
     size_t after = 0;
     bool perRange = false;
+    size_t bytes = 0;
+    int intervalMs = 0;
+    bool chunked = false;
 };
 
 class FakeServices {
 public:
     struct Options {
-        bool https = false; // generates a certificate for this run (takes a moment)
+        bool https = false; // the server makes certificates for this run and listens with them
     };
 
     FakeServices() = default;
@@ -65,8 +68,11 @@ public:
     int RawPort() const { return rawPort_; }
     std::string HttpUrl(std::string_view pathAndQuery) const;
     std::string HttpsUrl(std::string_view pathAndQuery) const;
+    // The same routes behind a certificate made out to another host name: refused by every client that
+    // checks host names, whatever it trusts.
+    std::string OtherHostHttpsUrl(std::string_view pathAndQuery) const;
     std::string RawUrl(std::string_view pathAndQuery) const;
-    // The self-signed certificate of this run (empty without HTTPS), for clients that verify it.
+    // The server's certificates of this run, PEM (empty without HTTPS): the CAFILE of clients that verify.
     const std::string& CertificateFile() const { return certFile_; }
 
     // Clears the faults and the request log, and releases held answers.
@@ -79,7 +85,6 @@ public:
     std::vector<RecordedRequest> Requests(std::string_view prefix = {}) const;
 
 private:
-    bool MakeCertificate();
     bool Control(const std::string& query) const;
 
     Options options_;
@@ -89,10 +94,10 @@ private:
     int stdoutFd_ = -1;
     int httpPort_ = 0;
     int httpsPort_ = 0;
+    int otherHttpsPort_ = 0;
     int rawPort_ = 0;
     std::string runDir_;
     std::string certFile_;
-    std::string keyFile_;
 };
 
 // Parses the text of GET /_requests.

@@ -1,48 +1,20 @@
 #include "suggest_request.h"
 
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
 #include <charconv>
-#include <cstring>
+#include <climits>
+#include <memory>
 
 namespace kvilo::fake {
 
 namespace {
 
-// The text between <name> and the next </name> after `from`; npos when the element is missing.
-size_t FindElement(std::string_view xml, std::string_view name, size_t from, std::string_view& content) {
-    std::string open = "<" + std::string(name) + ">";
-    std::string close = "</" + std::string(name) + ">";
-    size_t start = xml.find(open, from);
-    if (start == std::string_view::npos) return std::string_view::npos;
-    size_t begin = start + open.size();
-    size_t end = xml.find(close, begin);
-    if (end == std::string_view::npos) return std::string_view::npos;
-    content = xml.substr(begin, end - begin);
-    return end + close.size();
-}
-
-// The five predefined entities and numeric character references; anything else stays as written.
-std::string DecodeEntities(std::string_view text) {
-    static const struct {
-        const char* entity;
-        char c;
-    } kNamed[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        bool replaced = false;
-        if (text[i] == '&') {
-            for (const auto& named : kNamed) {
-                if (text.substr(i).starts_with(named.entity)) {
-                    out += named.c;
-                    i += std::strlen(named.entity);
-                    replaced = true;
-                    break;
-                }
-            }
-        }
-        if (!replaced) out += text[i++];
-    }
-    return out;
-}
+template <auto Fn> struct XmlDeleter {
+    template <class T> void operator()(T* p) const noexcept { Fn(p); }
+};
+using XmlDocument = std::unique_ptr<xmlDoc, XmlDeleter<&xmlFreeDoc>>;
 
 std::string_view Trim(std::string_view text) {
     size_t b = text.find_first_not_of(" \t\r\n");
@@ -50,18 +22,23 @@ std::string_view Trim(std::string_view text) {
     return text.substr(b, text.find_last_not_of(" \t\r\n") - b + 1);
 }
 
-bool HasRootElement(std::string_view xml) {
-    std::string_view t = Trim(xml);
-    if (t.starts_with("<?xml")) {
-        size_t end = t.find("?>");
-        if (end == std::string_view::npos) return false;
-        t = Trim(t.substr(end + 2));
-    }
-    if (t.size() < 4 || t.front() != '<' || t.back() != '>') return false;
-    size_t nameEnd = t.find_first_of(" >/", 1);
-    if (nameEnd == std::string_view::npos || nameEnd == 1) return false;
-    std::string close = "</" + std::string(t.substr(1, nameEnd - 1)) + ">";
-    return t.ends_with(close);
+bool Named(const xmlNode* node, const char* name) {
+    return node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
+}
+
+// The first child element of that name; none when missing.
+const xmlNode* Child(const xmlNode* parent, const char* name) {
+    for (const xmlNode* node = parent->children; node != nullptr; node = node->next)
+        if (Named(node, name)) return node;
+    return nullptr;
+}
+
+// The element's text with the entities and character references replaced, as the service reads it.
+std::string Text(const xmlNode* element) {
+    xmlChar* content = xmlNodeGetContent(element);
+    std::string text = content != nullptr ? reinterpret_cast<const char*>(content) : "";
+    xmlFree(content);
+    return text;
 }
 
 int ParseCount(std::string_view text) {
@@ -72,24 +49,30 @@ int ParseCount(std::string_view text) {
     return value > kMaxCount ? kMaxCount : value;
 }
 
+// A real XML parser, as the service has: anything that is not well-formed is refused. It never fetches
+// anything from the network, and the library's own limits stop entity expansion bombs.
+XmlDocument ReadDocument(std::string_view body) {
+    static const bool initialised = (xmlInitParser(), true); // before the first parse on any worker thread
+    (void)initialised;
+    if (body.size() > INT_MAX) return nullptr;
+    constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    return XmlDocument(xmlReadMemory(body.data(), static_cast<int>(body.size()), "request.xml", "UTF-8", kOptions));
+}
+
 } // namespace
 
 bool ParseSuggestXml(std::string_view body, SuggestRequest& request) {
     request = SuggestRequest{};
-    if (!HasRootElement(body)) return false;
-    std::string_view content;
-    size_t queryEnd = FindElement(body, "query", 0, content);
-    if (queryEnd == std::string_view::npos) return false;
-    request.query = DecodeEntities(content);
-    // The other elements are looked for outside the query, whose text may hold anything.
-    std::string rest = std::string(body.substr(0, body.find("<query>"))) + std::string(body.substr(queryEnd));
-    if (FindElement(rest, "count", 0, content) != std::string_view::npos) request.count = ParseCount(content);
-    if (FindElement(rest, "type", 0, content) != std::string_view::npos) request.type = std::string(Trim(content));
-    size_t from = 0;
-    std::string_view locations;
-    while ((from = FindElement(rest, "locations", from, locations)) != std::string_view::npos) {
-        if (FindElement(locations, "kladr_id", 0, content) != std::string_view::npos)
-            request.kladrIds.emplace_back(Trim(content));
+    const XmlDocument document = ReadDocument(body);
+    const xmlNode* root = document ? xmlDocGetRootElement(document.get()) : nullptr;
+    const xmlNode* query = root != nullptr ? Child(root, "query") : nullptr;
+    if (query == nullptr) return false;
+    request.query = Text(query);
+    if (const xmlNode* count = Child(root, "count")) request.count = ParseCount(Text(count));
+    if (const xmlNode* type = Child(root, "type")) request.type = std::string(Trim(Text(type)));
+    for (const xmlNode* node = root->children; node != nullptr; node = node->next) {
+        if (!Named(node, "locations")) continue;
+        if (const xmlNode* kladr = Child(node, "kladr_id")) request.kladrIds.emplace_back(Trim(Text(kladr)));
     }
     return true;
 }

@@ -17,9 +17,9 @@ struct SuggestRequest {
 inline constexpr int kDefaultCount = 10;
 inline constexpr int kMaxCount = 20;
 
-// False when the body is not an XML document with a root element and a query element (the service then
-// answers 400). The parser is lenient where clients are careless: "&" and "<" inside the query that do not
-// form markup are taken as they stand.
+// False when the body is not a well-formed XML document (a bare "&" or "<" in a text, a tag left open or closed
+// in the wrong place) or its root element holds no query element: the service then answers 400. Texts are
+// read with their entities and character references replaced; of repeated elements the first counts.
 bool ParseSuggestXml(std::string_view body, SuggestRequest& request);
 
 } // namespace kvilo::fake
