@@ -153,7 +153,7 @@ TEST(PartyAnswerBadInput, MoreEntriesThanAskedFor) {
     EXPECT_EQ(rows[18].QFName.View(), "A");
     EXPECT_EQ(rows[19].QFName.View(), "B");
     // Still the whole answer is read: a fault after the twentieth entry is a fault of the answer.
-    EXPECT_EQ(MapAnswer(answer.substr(0, answer.size() - 1), rows = {}), 0);
+    EXPECT_EQ(MapAnswer(answer.substr(0, answer.size() - 1), rows = {}), kUnreadableAnswer);
 }
 
 TEST(PartyAnswerBadInput, SeveralMegabytes) {
