@@ -1,5 +1,5 @@
-// Start-up to the main window shown, on the offscreen platform: the installation checks against the real
-// companion libraries beside this program, the services, and Browse_EGRUL built and shown. Budget: 0.5 s.
+// Start-up to the main window shown, on the offscreen platform: the installation checks against the
+// program's own libraries beside this program, the services, and Browse_EGRUL built and shown. Budget: 0.5 s.
 // Run with no "lf.dat" (the designed list) and with one of 100 list entries, the main list's among them
 // customised (the stored format may add under 20 ms).
 #include <benchmark/benchmark.h>
@@ -14,6 +14,7 @@
 #include "core/framework/message_presenter.h"
 #include "core/listformat/brw_set.h"
 #include "core/listformat/brw_settings.h"
+#include "core/startup/build_info.h"
 #include "core/startup/installation_probe.h"
 #include "gui/browse/browse_window.h"
 #include "gui/listcontrol/format_list.h"
@@ -69,7 +70,7 @@ void BM_StartupToMainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
         // A run without a stored format must not find the file that the run before it wrote.
         if (!stored) PrepareSettingsFile(false);
-        kvilo::startup::RunningInstallation installation;
+        kvilo::startup::RunningInstallation installation(kvilo::startup::kProgramBuild);
         TimedServices services;
         // A failed check must report, not wait for a click on a message box nobody sees.
         kvilo::framework::RecordingMessagePresenter messages;

@@ -1,8 +1,14 @@
 # Every library of the project is declared through kvilo_add_library, which records the library's layer on
 # the target (property KVILO_LAYER) for the layering test (cmake/CheckLayers.cmake).
 
-# The type of the program's own libraries, in one place.
-set(KVILO_LIBRARY_TYPE STATIC)
+# The type of the program's own libraries, in one place: shared libraries that kvilo and kvilo-cli share, and
+# that the start-up check finds beside the program. In the build they all go to the program's folder.
+set(KVILO_LIBRARY_TYPE SHARED)
+if(KVILO_BUILD_FUZZ)
+    # libFuzzer instruments and runs the code under test inside its one program.
+    set(KVILO_LIBRARY_TYPE STATIC)
+endif()
+set(KVILO_PROGRAM_BUILD_DIR ${PROJECT_BINARY_DIR}/src/app)
 
 # The layers from the bottom up. "lower" holds the text, JSON, HTTP and XLSX libraries; "cli" sits beside
 # gui and app on top of core. "support" is for test and tool libraries: always static, and no library of the
@@ -22,8 +28,30 @@ function(kvilo_add_library)
     endif()
     add_library(${L_NAME} ${type} ${L_SOURCES})
     set_target_properties(${L_NAME} PROPERTIES KVILO_LAYER ${L_LAYER})
-    target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src ${KVILO_GENERATED_DIR})
     target_link_libraries(${L_NAME} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+    if(type STREQUAL "SHARED")
+        set_target_properties(${L_NAME} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${KVILO_PROGRAM_BUILD_DIR})
+        # Calls inside a library stay direct, as they were when it was linked statically: no function of
+        # ours is meant to be replaced by another library's.
+        target_compile_options(${L_NAME} PRIVATE -fno-semantic-interposition)
+        target_link_options(${L_NAME} PRIVATE LINKER:-Bsymbolic-functions)
+    endif()
+endfunction()
+
+# The program's own libraries and programs (every target with a layer but support) that are files of their
+# own: what carries the version note and what is installed.
+function(kvilo_program_binaries out)
+    kvilo_targets_below(${PROJECT_SOURCE_DIR} targets)
+    set(binaries)
+    foreach(target IN LISTS targets)
+        get_target_property(layer ${target} KVILO_LAYER)
+        get_target_property(type ${target} TYPE)
+        if(layer AND NOT layer STREQUAL "support" AND type MATCHES "^(SHARED_LIBRARY|EXECUTABLE)$")
+            list(APPEND binaries ${target})
+        endif()
+    endforeach()
+    set(${out} ${binaries} PARENT_SCOPE)
 endfunction()
 
 # Every target defined in `dir` and the folders below it.

@@ -3,6 +3,7 @@
 
 #include "app/program_services.h"
 #include "core/shell/shell_open.h"
+#include "core/startup/build_info.h"
 #include "core/startup/installation_probe.h"
 #include "platform/command_line.h"
 
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Tarvelo");
     QApplication::setApplicationName("EGRUL");
-    kvilo::startup::RunningInstallation installation;
+    // The build this program file was compiled with, compared with what its core library reports.
+    kvilo::startup::RunningInstallation installation(kvilo::startup::kProgramBuild);
     kvilo::app::ProgramServices services;
     kvilo::startup::FileVersionInfoReader reader;
     int result = kvilo::startup::RunProgram(installation, services, reader);

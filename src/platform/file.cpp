@@ -130,6 +130,26 @@ bool File::Read(void* data, size_t size, size_t& read) {
     return true;
 }
 
+bool File::ReadAt(int64_t offset, void* data, size_t size, size_t& read) {
+    read = 0;
+    if (fd_ < 0 || offset < 0) {
+        lastError_ = fd_ < 0 ? EBADF : EINVAL;
+        return false;
+    }
+    auto bytes = static_cast<char*>(data);
+    while (read < size) {
+        ssize_t got = ::pread(fd_, bytes + read, size - read, static_cast<off_t>(offset + static_cast<int64_t>(read)));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            lastError_ = errno;
+            return false;
+        }
+        if (got == 0) break;
+        read += static_cast<size_t>(got);
+    }
+    return true;
+}
+
 int64_t File::Size() const {
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0) {

@@ -12,9 +12,9 @@ class File {
 public:
     enum class Access { Read, Write, ReadWrite };
     enum class Disposition {
-        CreateAlways,  // create, or truncate an existing file
-        OpenAlways,    // open, or create when missing
-        OpenExisting,  // open; fail when missing
+        CreateAlways, // create, or truncate an existing file
+        OpenAlways,   // open, or create when missing
+        OpenExisting, // open; fail when missing
     };
 
     File() = default;
@@ -35,6 +35,9 @@ public:
     bool Write(const void* data, size_t size);
     // Reads up to `size` bytes; `read` is 0 at the end of the file.
     bool Read(void* data, size_t size, size_t& read);
+    // Reads up to `size` bytes from `offset` on, leaving the file position alone; `read` is short only at
+    // the end of the file.
+    bool ReadAt(int64_t offset, void* data, size_t size, size_t& read);
     // The file's size in bytes, or -1.
     int64_t Size() const;
 

@@ -86,6 +86,21 @@ TEST(File, ReadsToTheEndWhileAnotherReaderHasItOpen) {
     EXPECT_EQ(second.Size(), 10003);
 }
 
+TEST(File, ReadAtReadsFromAnOffsetAndStopsShortAtTheEnd) {
+    TempDir dir;
+    std::string path = dir / "d.bin";
+    std::ofstream(path, std::ios::binary) << "0123456789";
+    File file;
+    ASSERT_TRUE(file.Open(path, File::Access::Read, File::Disposition::OpenExisting));
+    char buffer[8] = {};
+    size_t read = 0;
+    ASSERT_TRUE(file.ReadAt(7, buffer, sizeof buffer, read));
+    EXPECT_EQ(std::string(buffer, read), "789");
+    ASSERT_TRUE(file.Read(buffer, 2, read)); // the position is still at the start
+    EXPECT_EQ(std::string(buffer, read), "01");
+    EXPECT_FALSE(file.ReadAt(-1, buffer, 1, read));
+}
+
 TEST(File, ClosedOrMovedFromFileRefusesWork) {
     TempDir dir;
     File file;

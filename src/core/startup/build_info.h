@@ -1,18 +1,19 @@
 #pragma once
 // What the build compiles into the program: its build date, shown as the version, and its build number,
-// which the core and storage libraries of the same build carry too.
+// which the program's libraries of the same build carry too. Both come from the version declared once in the
+// top CMakeLists.txt.
 #include <cstdint>
 
+#include "base/build_version.h"
 #include "base/dates.h"
 
 namespace kvilo::startup {
 
-// 16 March 2024 as a day number (days since 28 December 1800).
-inline constexpr int32_t kBuildDate = 81528;
+inline constexpr uint32_t kProgramBuild = base::kBuildNumber;
 
-#ifndef KVILO_BUILD_NUMBER
-#error "the build defines KVILO_BUILD_NUMBER"
-#endif
-inline constexpr uint32_t kProgramBuild = KVILO_BUILD_NUMBER;
+// The build date as a day number.
+inline int32_t BuildDate() {
+    return base::DayNumber(base::kBuildYear, base::kBuildMonth, base::kBuildDay);
+}
 
 } // namespace kvilo::startup

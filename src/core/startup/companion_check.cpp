@@ -25,15 +25,15 @@ bool CompanionCheck::CheckCompanionFile(std::string_view path, int64_t expectedB
         if (report) framework::ShowMessage(UnreadableVersionMessage());
         return false;
     }
-    FixedFileInfo block{};
+    base::FixedFileInfo block{};
     uint32_t length = 0;
-    if (!QueryRootBlock(info, block, length) || length != sizeof(FixedFileInfo) ||
-        block.signature != kFixedFileInfoSignature)
+    if (!QueryRootBlock(info, block, length) || length != sizeof(base::FixedFileInfo) ||
+        block.signature != base::kFixedFileInfoSignature)
         return false;
     return CompareBuild(path, static_cast<uint32_t>(expectedBuild), block);
 }
 
-bool CompanionCheck::CompareBuild(std::string_view path, uint32_t expectedBuild, const FixedFileInfo& block) {
+bool CompanionCheck::CompareBuild(std::string_view path, uint32_t expectedBuild, const base::FixedFileInfo& block) {
     std::string libraryHex = BuildHex(block.fileVersionLS);
     if (libraryHex == BuildHex(expectedBuild)) return false;
     framework::ShowMessage(LibraryBuildMessage(programPath_, expectedBuild, path, libraryHex));

@@ -20,7 +20,7 @@ public:
     bool CheckCompanionFile(std::string_view path, int64_t expectedBuild, bool report);
 
 private:
-    bool CompareBuild(std::string_view path, uint32_t expectedBuild, const FixedFileInfo& block);
+    bool CompareBuild(std::string_view path, uint32_t expectedBuild, const base::FixedFileInfo& block);
 
     std::string programPath_;
     VersionInfoReader& reader_;

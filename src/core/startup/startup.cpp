@@ -51,7 +51,7 @@ int RunProgram(InstallationProbe& probe, StartupServices& services, VersionInfoR
     bool started = CheckInstallation(probe, services, reader);
     if (started) {
         settingsFilePath = services.ResolveSettingsFile();
-        services.RunMainWindow(kBuildDate);
+        services.RunMainWindow(BuildDate());
         services.SaveListFormats();
     }
     services.CloseSettingsStore();

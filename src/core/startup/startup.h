@@ -16,11 +16,15 @@ public:
     virtual ~InstallationProbe() = default;
     virtual std::string ProgramPath() = 0; // the running program's full path
     virtual uint32_t ProgramBuild() = 0;   // the build the program was made with
-    virtual uint32_t
-    CoreBuild(const std::string& programFolder) = 0;        // what the core library reports; 0 when it cannot be loaded
-    virtual std::vector<std::string> OwnLibraries() = 0;    // file names of rows 1 to 5, in check order
-    virtual std::vector<std::string> SystemLibraries() = 0; // full paths of rows 6 to 8, as the loader resolved them
-    virtual std::string DataFolder() = 0;                   // the folder for data files
+    // What the core library in `programFolder` reports when loaded; 0 when it cannot be loaded.
+    virtual uint32_t CoreBuild(const std::string& programFolder) = 0;
+    // File names in the program folder of the first rows of the companion table, played by the program's
+    // own libraries, in check order: the three storage drivers, then the core library.
+    virtual std::vector<std::string> OwnLibraries() = 0;
+    // Full paths of the remaining rows, as the loader resolved them: the memory manager, libcurl,
+    // libxlsxwriter, zlib.
+    virtual std::vector<std::string> SystemLibraries() = 0;
+    virtual std::string DataFolder() = 0; // the folder for data files
 };
 
 // The services start-up sets up, runs and closes, in the order it calls them.

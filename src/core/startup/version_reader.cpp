@@ -3,86 +3,61 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <string>
 
+#include "core/startup/elf_note.h"
 #include "platform/file.h"
 
 namespace kvilo::startup {
 namespace {
 
-// The key as it stands in the file. Built here rather than written as a UTF-16 literal, so that this
-// reader's own binary does not carry a second copy of the key for a scan to find.
-std::string KeyBytes() {
-    std::string bytes;
-    for (const char* c = kVersionResourceKey; *c != 0; ++c) {
-        bytes.push_back(*c);
-        bytes.push_back('\0');
-    }
-    bytes.append(2, '\0');
-    return bytes;
-}
+class FileBytes : public ByteSource {
+public:
+    explicit FileBytes(platform::File& file) : file_(file), size_(std::max<int64_t>(file.Size(), 0)) {}
 
-std::optional<std::string> ReadWholeFile(std::string_view path) {
-    platform::File file;
+    uint64_t Size() const override { return size_; }
+    bool ReadAt(uint64_t offset, void* data, size_t size) override {
+        size_t read = 0;
+        return offset <= size_ && file_.ReadAt(static_cast<int64_t>(offset), data, size, read) && read == size;
+    }
+
+private:
+    platform::File& file_;
+    uint64_t size_;
+};
+
+std::optional<NoteLocation> FindVersionNote(platform::File& file, std::string_view path) {
     if (!file.Open(path, platform::File::Access::Read, platform::File::Disposition::OpenExisting)) return std::nullopt;
-    std::string content;
-    char chunk[65536];
-    size_t read = 0;
-    do {
-        if (!file.Read(chunk, sizeof chunk, read)) return std::nullopt;
-        content.append(chunk, read);
-    } while (read > 0);
-    return content;
-}
-
-uint16_t Word(const char* at) {
-    uint16_t value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
-}
-
-// The offset of the resource header in the file's content, when a well-formed one is there.
-std::optional<size_t> FindResource(const std::string& content) {
-    static const std::string key = KeyBytes();
-    constexpr size_t keyOffset = 6;
-    for (size_t at = content.find(key); at != std::string::npos; at = content.find(key, at + 1)) {
-        if (at < keyOffset) continue;
-        size_t start = at - keyOffset;
-        uint16_t length = Word(content.data() + start);
-        if (length >= keyOffset + key.size() && start + length <= content.size()) return start;
-    }
-    return std::nullopt;
+    FileBytes bytes(file);
+    return FindElfNote(bytes, base::kVersionNoteOwner, base::kVersionNoteType);
 }
 
 } // namespace
 
 uint32_t FileVersionInfoReader::Size(std::string_view path) {
-    auto content = ReadWholeFile(path);
-    if (!content) return 0;
-    auto start = FindResource(*content);
-    return start ? Word(content->data() + *start) : 0;
+    platform::File file;
+    auto note = FindVersionNote(file, path);
+    return note ? note->descSize : 0;
 }
 
 bool FileVersionInfoReader::Read(std::string_view path, uint32_t size, std::vector<uint8_t>& info) {
-    auto content = ReadWholeFile(path);
-    if (!content) return false;
-    auto start = FindResource(*content);
-    if (!start || Word(content->data() + *start) != size) return false;
-    info.assign(content->begin() + static_cast<std::ptrdiff_t>(*start),
-                content->begin() + static_cast<std::ptrdiff_t>(*start + size));
-    return true;
+    platform::File file;
+    auto note = FindVersionNote(file, path);
+    if (!note || note->descSize != size) return false;
+    info.resize(size);
+    size_t read = 0;
+    return file.ReadAt(static_cast<int64_t>(note->descOffset), info.data(), size, read) && read == size;
 }
 
-bool QueryRootBlock(const std::vector<uint8_t>& info, FixedFileInfo& block, uint32_t& length) {
-    if (info.size() < kVersionValueOffset) return false;
-    std::string key = KeyBytes();
-    if (std::memcmp(info.data() + 6, key.data(), key.size()) != 0) return false;
-    uint16_t valueLength;
-    std::memcpy(&valueLength, info.data() + 2, sizeof valueLength);
-    if (info.size() < kVersionValueOffset + valueLength) return false;
-    length = valueLength;
-    block = FixedFileInfo{};
-    std::memcpy(&block, info.data() + kVersionValueOffset, std::min<size_t>(valueLength, sizeof block));
+bool QueryRootBlock(const std::vector<uint8_t>& info, base::FixedFileInfo& block, uint32_t& length) {
+    if (info.size() < base::kVersionValueOffset) return false;
+    base::VersionResource header{};
+    std::memcpy(&header, info.data(), base::kVersionValueOffset);
+    constexpr base::VersionResource expected = base::MakeVersionResource(0, 0, 0, 0);
+    if (std::memcmp(header.key, expected.key, sizeof header.key) != 0) return false;
+    if (info.size() < base::kVersionValueOffset + header.valueLength) return false;
+    length = header.valueLength;
+    block = base::FixedFileInfo{};
+    std::memcpy(&block, info.data() + base::kVersionValueOffset, std::min<size_t>(header.valueLength, sizeof block));
     return true;
 }
 

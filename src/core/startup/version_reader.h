@@ -1,11 +1,11 @@
 #pragma once
-// Reads the version resource back from a library file, in the three steps of the Windows version API:
+// Reads the version information back from a library file, in the three steps of the Windows version API:
 // the size of the version information, the information itself, and the root block in it.
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "core/startup/version_resource.h"
+#include "base/version_resource.h"
 
 namespace kvilo::startup {
 
@@ -18,7 +18,7 @@ public:
     virtual bool Read(std::string_view path, uint32_t size, std::vector<uint8_t>& info) = 0;
 };
 
-// Finds the resource by scanning the file for its UTF-16 key.
+// Reads the version note ("Kvilo", type 1) of an ELF file without loading the file.
 class FileVersionInfoReader : public VersionInfoReader {
 public:
     uint32_t Size(std::string_view path) override;
@@ -27,6 +27,6 @@ public:
 
 // The root block "\" of version information: the fixed file information and its length in bytes.
 // False when the information is too short to hold it or is not a version resource.
-bool QueryRootBlock(const std::vector<uint8_t>& info, FixedFileInfo& block, uint32_t& length);
+bool QueryRootBlock(const std::vector<uint8_t>& info, base::FixedFileInfo& block, uint32_t& length);
 
 } // namespace kvilo::startup

@@ -30,11 +30,11 @@ TEST_F(CompanionCheckTest, ALibraryOfTheProgramsBuildPasses) {
 }
 
 TEST_F(CompanionCheckTest, AMissingLibraryIsNamedWithTheProgramsFullPath) {
-    std::filesystem::remove(installation.LibraryPath(4));
-    EXPECT_TRUE(check.CheckCompanionFile(installation.LibraryPath(4), 0, false));
+    std::filesystem::remove(installation.LibraryPath(3));
+    EXPECT_TRUE(check.CheckCompanionFile(installation.LibraryPath(3), 0, false));
     ASSERT_EQ(messages.messages.size(), 1u);
     const framework::Message& shown = messages.messages[0];
-    std::string name = std::filesystem::path(installation.LibraryPath(4)).filename().string();
+    std::string name = std::filesystem::path(installation.LibraryPath(3)).filename().string();
     EXPECT_EQ(shown.caption, "У нас проблема"_ansi);
     EXPECT_EQ(shown.text, "Нарушена целостность файлов программы !||В папке из которой запущена программа:|"_ansi +
                               installation.ProgramPath() + "||" + "Нет файла: "_ansi + name + "||" +
@@ -44,7 +44,7 @@ TEST_F(CompanionCheckTest, AMissingLibraryIsNamedWithTheProgramsFullPath) {
 }
 
 TEST_F(CompanionCheckTest, ALibraryOfAnotherBuildShowsBothBuilds) {
-    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(0),
+    std::filesystem::copy_file(installation.OtherBuildLibrary(), installation.LibraryPath(0),
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_TRUE(check.CheckCompanionFile(installation.LibraryPath(0), 24076, false));
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -57,7 +57,7 @@ TEST_F(CompanionCheckTest, ALibraryOfAnotherBuildShowsBothBuilds) {
 
 TEST_F(CompanionCheckTest, OnlyTheBuildComponentIsCompared) {
     // The fixture library is version 3.5.1.4711: the program build 0x00011267 has the same low 16 bits.
-    EXPECT_FALSE(check.CheckCompanionFile(KVILO_OTHER_BUILD_DRIVER_FILE, kBuild4711, false));
+    EXPECT_FALSE(check.CheckCompanionFile(installation.OtherBuildLibrary(), kBuild4711, false));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -75,8 +75,8 @@ TEST_F(CompanionCheckTest, ALibraryWithoutVersionInformationPassesWhenPresent) {
 }
 
 TEST_F(CompanionCheckTest, ABuildOfZeroOrLessChecksPresenceOnly) {
-    EXPECT_FALSE(check.CheckCompanionFile(KVILO_OTHER_BUILD_DRIVER_FILE, 0, false));
-    EXPECT_FALSE(check.CheckCompanionFile(KVILO_OTHER_BUILD_DRIVER_FILE, -5, false));
+    EXPECT_FALSE(check.CheckCompanionFile(installation.OtherBuildLibrary(), 0, false));
+    EXPECT_FALSE(check.CheckCompanionFile(installation.OtherBuildLibrary(), -5, false));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -103,7 +103,7 @@ TEST(CompanionCheckUnreadable, PassesSilentlyUnlessReportingIsAsked) {
 // Version information that is not a well-formed root block passes: only a readable build can differ.
 class MalformedReader : public VersionInfoReader {
 public:
-    explicit MalformedReader(VersionResource resource) : resource_(resource) {}
+    explicit MalformedReader(base::VersionResource resource) : resource_(resource) {}
     uint32_t Size(std::string_view) override { return sizeof resource_; }
     bool Read(std::string_view, uint32_t, std::vector<uint8_t>& info) override {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&resource_);
@@ -112,18 +112,18 @@ public:
     }
 
 private:
-    VersionResource resource_;
+    base::VersionResource resource_;
 };
 
 TEST(CompanionCheckMalformed, AWrongSignatureOrLengthPasses) {
     InstallationFixture installation;
     RecordingMessagePresenter messages;
-    VersionResource badSignature = MakeVersionResource(1, 0, 0, 1);
+    base::VersionResource badSignature = base::MakeVersionResource(1, 0, 0, 1);
     badSignature.value.signature = 0xFEEF04BC;
     MalformedReader signatureReader(badSignature);
     EXPECT_FALSE(CompanionCheck(installation.ProgramPath(), signatureReader)
                      .CheckCompanionFile(installation.LibraryPath(0), kProgramBuild, true));
-    VersionResource shortBlock = MakeVersionResource(1, 0, 0, 1);
+    base::VersionResource shortBlock = base::MakeVersionResource(1, 0, 0, 1);
     shortBlock.valueLength = 48;
     MalformedReader lengthReader(shortBlock);
     EXPECT_FALSE(CompanionCheck(installation.ProgramPath(), lengthReader)

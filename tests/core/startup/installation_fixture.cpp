@@ -1,14 +1,18 @@
 #include "installation_fixture.h"
 
+#include <cstring>
 #include <fstream>
 #include <random>
+
+#include "base/version_resource.h"
+#include "memory_bytes.h"
 
 namespace kvilo::startup {
 namespace {
 
 const char* const kBuiltLibraries[] = {KVILO_KEYED_DRIVER_FILE, KVILO_TEXT_DRIVER_FILE, KVILO_RAW_DRIVER_FILE,
-                                       KVILO_CORE_FILE, KVILO_MEMORY_FILE};
-const char* const kSystemLibraries[] = {"libcurl.so.4", "libxlsxwriter.so.4", "libz.so.1"};
+                                       KVILO_CORE_FILE};
+const char* const kSystemLibraries[] = {"libc.so.6", "libcurl.so.4", "libxlsxwriter.so.4", "libz.so.1"};
 
 std::filesystem::path FreshFolder() {
     std::random_device random;
@@ -18,6 +22,19 @@ std::filesystem::path FreshFolder() {
 }
 
 } // namespace
+
+bool CopyWithVersion(const std::string& from, const std::string& to, uint16_t major, uint16_t minor, uint16_t patch,
+                     uint16_t build) {
+    std::vector<uint8_t> bytes = FileContent(from);
+    MemoryBytes source(bytes);
+    auto note = FindElfNote(source, base::kVersionNoteOwner, base::kVersionNoteType);
+    if (!note || note->descSize != sizeof(base::VersionResource)) return false;
+    const base::VersionResource resource = base::MakeVersionResource(major, minor, patch, build);
+    std::memcpy(bytes.data() + note->descOffset, &resource, sizeof resource);
+    std::ofstream(to, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return true;
+}
 
 InstallationFixture::InstallationFixture() : root_(FreshFolder()) {
     std::filesystem::create_directories(Folder());
@@ -46,6 +63,12 @@ std::string InstallationFixture::SystemLibraryPath(size_t row) const {
     return (root_ / "system" / kSystemLibraries[row]).string();
 }
 
+std::string InstallationFixture::OtherBuildLibrary() {
+    std::string path = (root_ / std::filesystem::path(KVILO_KEYED_DRIVER_FILE).filename()).string();
+    if (!std::filesystem::exists(path) && !CopyWithVersion(KVILO_KEYED_DRIVER_FILE, path, 3, 5, 1, 4711)) return {};
+    return path;
+}
+
 void InstallationFixture::RemoveDataFolder() {
     std::filesystem::remove_all(root_ / "data");
 }
@@ -60,7 +83,7 @@ uint32_t InstallationFixture::CoreBuild(const std::string& programFolder) {
 }
 
 std::vector<std::string> InstallationFixture::SystemLibraries() {
-    return {SystemLibraryPath(0), SystemLibraryPath(1), SystemLibraryPath(2)};
+    return {SystemLibraryPath(0), SystemLibraryPath(1), SystemLibraryPath(2), SystemLibraryPath(3)};
 }
 
 } // namespace kvilo::startup

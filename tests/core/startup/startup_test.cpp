@@ -9,6 +9,7 @@
 #include "base/dates.h"
 #include "core/framework/message_presenter.h"
 #include "core/startup/build_info.h"
+#include "core/startup/installation_probe.h"
 #include "installation_fixture.h"
 
 namespace kvilo::startup {
@@ -87,7 +88,7 @@ TEST_F(StartupTest, ACoreLibraryOfAnotherBuildStopsWithTheIntegrityMessage) {
 }
 
 TEST_F(StartupTest, AMissingCompanionLibraryIsNamedAndEndsBeforeAnyWindow) {
-    std::string missing = installation.LibraryPath(4);
+    std::string missing = installation.LibraryPath(1);
     std::filesystem::remove(missing);
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -110,7 +111,7 @@ TEST_F(StartupTest, AMissingCoreLibraryIsNamedRatherThanTakenForAnotherBuild) {
 }
 
 TEST_F(StartupTest, AStorageLibraryOfAnotherBuildShowsBothBuilds) {
-    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(2),
+    std::filesystem::copy_file(installation.OtherBuildLibrary(), installation.LibraryPath(2),
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -120,26 +121,24 @@ TEST_F(StartupTest, AStorageLibraryOfAnotherBuildShowsBothBuilds) {
     ExpectStoppedBeforeAnyWindow(services);
 }
 
-TEST_F(StartupTest, TheCoreAndMemoryLibrariesAreCheckedForPresenceOnly) {
-    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(3),
-                               std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::copy_file(KVILO_OTHER_BUILD_DRIVER_FILE, installation.LibraryPath(4),
+TEST_F(StartupTest, TheCoreLibraryFileIsCheckedForPresenceOnly) {
+    std::filesystem::copy_file(installation.OtherBuildLibrary(), installation.LibraryPath(kCoreLibraryRow),
                                std::filesystem::copy_options::overwrite_existing);
     EXPECT_EQ(Run(), 0);
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(StartupTest, TheFirstMissingSystemLibraryEndsTheCheck) {
-    std::filesystem::remove(installation.SystemLibraryPath(1));
+    std::filesystem::remove(installation.SystemLibraryPath(0));
     std::filesystem::remove(installation.SystemLibraryPath(2));
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find("Нет файла: libxlsxwriter.so.4||"_ansi), std::string::npos);
+    EXPECT_NE(messages.messages[0].text.find("Нет файла: libc.so.6||"_ansi), std::string::npos);
     ExpectStoppedBeforeAnyWindow(services);
 }
 
 TEST_F(StartupTest, AMissingZlibIsNamed) {
-    std::filesystem::remove(installation.SystemLibraryPath(2));
+    std::filesystem::remove(installation.SystemLibraryPath(3));
     EXPECT_EQ(Run(), 1);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_NE(messages.messages[0].text.find("Нет файла: libz.so.1||"_ansi), std::string::npos);
@@ -155,6 +154,37 @@ TEST_F(StartupTest, AMissingDataFolderShowsMessageTwoAndResolvesNoSettingsFile) 
     EXPECT_EQ(messages.messages[0].buttons, std::vector<std::string>{"&1. Закрыть"_ansi});
     EXPECT_TRUE(services.Called("error texts"));
     ExpectStoppedBeforeAnyWindow(services);
+}
+
+// The installation this build really made: the program's folder with its own libraries, and the system
+// libraries as this test process's loader resolved them.
+class BuiltProgram : public RunningInstallation {
+public:
+    BuiltProgram() : RunningInstallation(kProgramBuild) {}
+    std::string ProgramPath() override { return KVILO_PROGRAM_FILE; }
+};
+
+TEST(RunningInstallation, TheBuiltProgramPassesTheWholeCheckOnFilesItReallyLoads) {
+    BuiltProgram installation;
+    std::string folder = std::filesystem::path(KVILO_PROGRAM_FILE).parent_path().string() + "/";
+    EXPECT_EQ(installation.CoreBuild(folder), kProgramBuild);
+    EXPECT_EQ(installation.CoreBuild("/nonexistent/"), 0u);
+    for (const std::string& name : installation.OwnLibraries())
+        EXPECT_TRUE(std::filesystem::exists(folder + name)) << name;
+    std::vector<std::string> system = installation.SystemLibraries();
+    ASSERT_EQ(system.size(), 4u);
+    const char* const names[] = {"libc.so", "libcurl.so", "libxlsxwriter.so", "libz.so"};
+    for (size_t i = 0; i < system.size(); ++i) {
+        EXPECT_TRUE(system[i].starts_with("/")) << system[i];
+        EXPECT_TRUE(std::filesystem::path(system[i]).filename().string().starts_with(names[i])) << system[i];
+    }
+
+    RecordingServices services;
+    RecordingMessagePresenter messages;
+    FileVersionInfoReader reader;
+    EXPECT_EQ(RunProgram(installation, services, reader), 0);
+    EXPECT_TRUE(services.Called("main window"));
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 } // namespace

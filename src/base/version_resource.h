@@ -1,11 +1,12 @@
 #pragma once
-// The version resource that each of the program's own libraries carries in its file: a small header, the
-// key "VS_VERSION_INFO" in UTF-16 and the 52-byte fixed file information with signature 0xFEEF04BD, laid
-// out as the Windows resource compiler lays out the root block. The build check of start-up reads it back
-// from the library file, so a library from another build is caught without loading it.
+// The version information that each of the program's own binaries carries: a small header, the key
+// "VS_VERSION_INFO" in UTF-16 and the 52-byte fixed file information with signature 0xFEEF04BD, laid out as
+// the Windows resource compiler lays out the root block. On ELF systems it is the descriptor of a note
+// (owner "Kvilo", type kVersionNoteType) in the section ".note.kvilo.version", so that the build check of
+// start-up reads it back from a library file without loading the library.
 #include <cstdint>
 
-namespace kvilo::startup {
+namespace kvilo::base {
 
 inline constexpr uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 inline constexpr char kVersionResourceKey[] = "VS_VERSION_INFO";
@@ -54,10 +55,28 @@ constexpr VersionResource MakeVersionResource(uint16_t major, uint16_t minor, ui
     return resource;
 }
 
-} // namespace kvilo::startup
+// The ELF note around the version information: owner name "Kvilo" and type 1, as GNU's NT_VERSION.
+inline constexpr char kVersionNoteOwner[] = "Kvilo";
+inline constexpr uint32_t kVersionNoteType = 1;
 
-// Embeds the version resource into the binary being built; `used` keeps it although nothing refers to it.
-#define KVILO_VERSION_RESOURCE(major, minor, patch, build)                                                             \
-    extern "C" __attribute__((used, section(".kvilo_version")))                                                        \
-    const kvilo::startup::VersionResource kviloVersionResource =                                                       \
-        kvilo::startup::MakeVersionResource(major, minor, patch, build)
+struct VersionNote {
+    uint32_t nameSize; // the owner name with its terminator
+    uint32_t descSize; // the version information
+    uint32_t type;
+    char name[8]; // the owner name, padded to a 4-byte boundary
+    VersionResource desc;
+};
+static_assert(sizeof(VersionNote) == 12 + 8 + 92, "a note without gaps, its parts on 4-byte boundaries");
+
+constexpr VersionNote MakeVersionNote(uint16_t major, uint16_t minor, uint16_t patch, uint16_t build) {
+    VersionNote note{};
+    note.nameSize = sizeof kVersionNoteOwner;
+    note.descSize = sizeof(VersionResource);
+    note.type = kVersionNoteType;
+    for (int i = 0; kVersionNoteOwner[i] != 0; ++i)
+        note.name[i] = kVersionNoteOwner[i];
+    note.desc = MakeVersionResource(major, minor, patch, build);
+    return note;
+}
+
+} // namespace kvilo::base
