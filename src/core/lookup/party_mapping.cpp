@@ -68,6 +68,7 @@ PartyRow ToPartyRow(const SuggestionItem& item) {
     row.QFRegDate = DayFromMillisText(d.STATE.REGISTRATION_DATE.View());
     row.QFLiqDate = DayFromMillisText(d.STATE.LIQUIDATION_DATE.View());
     row.QFStatus = StatusWord(d.STATE.STATUS.View());
+    row.state = PartyStateOf(d.STATE.STATUS.View());
     row.QFDir = base::Trim(d.MANAGEMENT.NAME.View());
     row.QFDol = base::Trim(d.MANAGEMENT.POST.View());
     row.QFBCount = CountFromText(base::Trim(d.BRANCH_COUNT.View()));
@@ -101,6 +102,7 @@ PartyRecord CopyToPartyRecord(const PartyRow& row, uint8_t regionOfLookup) {
     r.DaSrf = regionOfLookup;
     r.DaLat = row.QFLat.View();
     r.DaLon = row.QFLon.View();
+    r.state = row.state;
     return r;
 }
 

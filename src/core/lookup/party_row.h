@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/lookup/party_state.h"
 #include "json/record_layout.h"
 #include "json/record_types.h"
 
@@ -31,6 +32,7 @@ struct PartyRow {
     json::ZText<20> QFOkpo;
     json::ZText<20> QFLat;
     json::ZText<20> QFLon;
+    PartyState state = PartyState::Unknown; // no column: decides the row's mark, never shown or exported
 };
 KVILO_RECORD(PartyRow, QFName, QFInn, QFKpp, QFOgrn, QFLiZo, QFAddress, QFActDate, QFRegDate, QFLiqDate, QFStatus,
              QFDir, QFDol, QFBCount, QFBType, QFOkved, QFOkpo, QFLat, QFLon)
@@ -60,6 +62,7 @@ struct PartyRecord {
     uint8_t DaSrf = 0; // region code of the lookup that produced the row (0 = all regions)
     json::ZText<20> DaLat;
     json::ZText<20> DaLon;
+    PartyState state = PartyState::Unknown; // the row's state, for the card's mark
 };
 KVILO_RECORD(PartyRecord, DaName, DaInn, DaKpp, DaOgrn, DaLiZo, DaAddress, DaActDate, DaRegDate, DaLiqDate, DaStatus,
              DaDir, DaDol, DaBCount, DaBType, DaOkved, DaOkpo, DaSrf, DaLat, DaLon)

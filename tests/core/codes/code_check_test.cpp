@@ -1,11 +1,16 @@
 #include "core/codes/code_check.h"
+#include "core/codes/code_warning.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "base/cp1251.h"
+
 using kvilo::codes::CheckCode;
 using kvilo::codes::CodeCheck;
+using kvilo::codes::CodeWarning;
+using namespace kvilo::base::literals;
 
 namespace {
 
@@ -34,4 +39,12 @@ TEST(CodeCheck, AnythingButTheFourLengthsOfDigitsIsNotACode) {
     for (const char* text : {"", "12345678901", "77070838930000", "770708389a", "7707 83893", " 7707083893",
                              "7707083893 ", "+707083893", "１２３４５６７８９０"})
         EXPECT_EQ(CheckCode(text), CodeCheck::NotACode) << text;
+}
+
+TEST(CodeWarning, NamesTheKindOfCodeAndStaysSilentOtherwise) {
+    EXPECT_EQ(CodeWarning(" 7707083894 "), "Контрольное число ИНН не сходится: проверьте цифры"_ansi);
+    EXPECT_EQ(CodeWarning("1027700132196"), "Контрольное число ОГРН не сходится: проверьте цифры"_ansi);
+    EXPECT_EQ(CodeWarning("304500116000158"), "Контрольное число ОГРНИП не сходится: проверьте цифры"_ansi);
+    for (const char* quiet : {"7707083893", "12345678901", "Ромашка 7707083894", ""})
+        EXPECT_EQ(CodeWarning(quiet), "") << quiet;
 }
