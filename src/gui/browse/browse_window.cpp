@@ -289,7 +289,6 @@ void BrowseWindow::SetHints() {
     };
     for (const auto& [widget, hint] : hints) {
         widget->setProperty("hint", ToQString(hint));
-        widget->setProperty("tooltip", ToQString(lookup::TooltipLines(hint)));
         widget->setToolTip(ToQString(lookup::TooltipLines(hint)));
     }
 }
@@ -505,14 +504,14 @@ void BrowseWindow::ShowLogoFrame(bool show) {
 bool BrowseWindow::eventFilter(QObject* watched, QEvent* event) {
     // The query field would take Ctrl+E as "end of line"; in this window it clears the query wherever the
     // focus is, so the field lets the window's shortcut have it.
+    if (watched == query_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+        return true;
     if (watched == query_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_Down)) {
         OfferRecentQueries();
         return true;
     }
-    if (watched == query_ && event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
-        return true;
     if (watched == logo_) {
         if (event->type() == QEvent::Enter) ShowLogoFrame(true);
         if (event->type() == QEvent::Leave) ShowLogoFrame(false);
@@ -581,7 +580,8 @@ void BrowseWindow::CheckQueryCode() {
     const std::string warning = codes::CodeWarning(FromQString(query_->text()));
     if (warning == codeWarning_) return;
     codeWarning_ = warning;
-    query_->setToolTip(warning.empty() ? query_->property("tooltip").toString() : ToQString(warning));
+    const std::string hint = FromQString(query_->property("hint").toString());
+    query_->setToolTip(ToQString(warning.empty() ? lookup::TooltipLines(hint) : warning));
     status_->setText(StatusText());
     UpdateQueryLook(QApplication::focusWidget());
 }

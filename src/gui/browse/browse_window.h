@@ -2,7 +2,8 @@
 // Browse_EGRUL, the program's main window: the query row, the result list (in its designed format or as
 // the user left it, through ApplyBrwFormat), the status line, the logo and the buttons. The lookup itself is
 // RunLookup's; this window takes the fields from the screen, shows what the lookup reports through
-// LookupView, and starts the row actions.
+// LookupView, and starts the row actions. Beside them: the warning on a typed code with a wrong control
+// digit, the recent queries offered in the query field, and copying the selected entry's requisites.
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
