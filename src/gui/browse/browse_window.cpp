@@ -421,7 +421,7 @@ void BrowseWindow::PressKeyboard() {
 
 void BrowseWindow::PressSettings() {
     TakeFields();
-    options_.actions.listSettings();
+    options_.actions.listSettings(brwSettings_);
     FocusList();
 }
 
