@@ -44,7 +44,7 @@ lookup::BrowseActions QuietActions() {
     actions.openCard = [](const lookup::PartyRecord&) {};
     actions.exportList = [](const lookup::PartyRows&, const std::string&) {};
     actions.showMap = [](const lookup::MapArguments&) {};
-    actions.listSettings = [] {};
+    actions.listSettings = [](listformat::BrwSettings&) {};
     actions.checkUpdate = [](int32_t) { return false; };
     actions.screenKeyboard = [] {};
     actions.openSite = [](const std::string&) {};
