@@ -9,6 +9,7 @@
 #include "base/code_page.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_output.h"
+#include "core/codes/code_warning.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
 #include "core/framework/settings_store.h"
@@ -103,6 +104,9 @@ int main(int argc, char* argv[]) {
     data.query = base::Utf8ToAnsi(arguments.query).substr(0, lookup::kMaxQueryLength);
     data.legalForm = arguments.legalForm;
     data.region = arguments.region;
+    // A code with a wrong control digit is still looked up: the user may know better.
+    if (const std::string warning = codes::CodeWarning(data.query); !warning.empty())
+        std::fputs(("kvilo-cli: " + base::AnsiToUtf8(warning) + "\n").c_str(), stderr);
     lookup::RunLookup(data, window, lookup::LookupServicesFromParameters(StoredToken()));
     if (data.end == lookup::LookupEnd::NotSent) {
         std::fputs("kvilo-cli: the query is blank; nothing was sent\n", stderr);

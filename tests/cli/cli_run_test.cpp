@@ -95,6 +95,13 @@ TEST_F(CliRunTest, NothingFoundShowsTheMessageAndExitsOne) {
                        "Нет данных по запросу\n");
 }
 
+TEST_F(CliRunTest, ACodeWithAWrongControlDigitIsSaidAndStillLookedUp) {
+    CliResult run = Cli({"7472498432"});
+    EXPECT_TRUE(run.err.starts_with("kvilo-cli: Контрольное число ИНН не сходится: проверьте цифры\n")) << run.err;
+    EXPECT_EQ(server_->Requests("/suggestions/").size(), 1u);
+    EXPECT_EQ(Cli({"7472498431"}).err.find("Контрольное"), std::string::npos);
+}
+
 TEST_F(CliRunTest, ServiceErrorsAndRefusedConnectionsExitTwo) {
     ASSERT_TRUE(lookup::testing::LookupControl(*server_, "suggest=403"));
     CliResult run = Cli({"заря"});

@@ -128,6 +128,7 @@ PartyRow ToPartyRow(const SuggestionItem& item) {
     SetFromAnswer(row.QF##name, PartyFieldOf(PartyFieldId::name).value, item.name.View());
     KVILO_PARTY_FIELDS(KVILO_PARTY_MAP, KVILO_PARTY_NOTHING)
 #undef KVILO_PARTY_MAP
+    row.state = PartyStateOf(item.Status.View());
     return row;
 }
 
@@ -137,6 +138,7 @@ PartyRecord CopyToPartyRecord(const PartyRow& row, uint8_t regionOfLookup) {
     KVILO_PARTY_FIELDS(KVILO_PARTY_COPY, KVILO_PARTY_NOTHING)
 #undef KVILO_PARTY_COPY
     record.DaSrf = regionOfLookup;
+    record.state = row.state;
     return record;
 }
 

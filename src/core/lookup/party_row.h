@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/lookup/party_fields.h"
+#include "core/lookup/party_state.h"
 #include "json/record_layout.h"
 #include "json/record_types.h"
 
@@ -15,6 +16,7 @@ namespace kvilo::lookup {
 #define KVILO_PARTY_ROW_MEMBER(name, rowType, ...) rowType QF##name{};
 struct PartyRow {
     KVILO_PARTY_FIELDS(KVILO_PARTY_ROW_MEMBER, KVILO_PARTY_NOTHING)
+    PartyState state = PartyState::Unknown; // no column: decides the row's mark, never shown or exported
 };
 #undef KVILO_PARTY_ROW_MEMBER
 
@@ -22,6 +24,7 @@ struct PartyRow {
 #define KVILO_PARTY_RECORD_MEMBER(name, rowType, ...) rowType Da##name{};
 struct PartyRecord {
     KVILO_PARTY_FIELDS(KVILO_PARTY_RECORD_MEMBER, KVILO_PARTY_RECORD_MEMBER)
+    PartyState state = PartyState::Unknown; // the row's state, for the card's mark
 };
 #undef KVILO_PARTY_RECORD_MEMBER
 

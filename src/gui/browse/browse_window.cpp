@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,10 +14,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -24,12 +27,15 @@
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
+#include "core/codes/code_warning.h"
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
+#include "core/framework/settings_store.h"
 #include "core/listformat/apply_brw_format.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/party_fields.h"
 #include "core/online/location_map.h"
+#include "gui/extract/requisites_clipboard.h"
 #include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
 #include "gui/listcontrol/format_list.h"
@@ -52,6 +58,7 @@ namespace {
 
 const QColor kQueryFocused(224, 255, 224);
 const QColor kQueryFilled(238, 255, 238);
+const QColor kQueryWrongCode(255, 224, 224); // a code whose control digit does not agree
 constexpr QRgb kNewerSystemTint = 0xF9F9F9;
 
 QIcon Icon(const char* name) {
@@ -104,6 +111,7 @@ BrowseWindow::BrowseWindow(BrowseOptions options, QWidget* parent) : QMainWindow
     SetHints();
     Connect();
     AddShortcuts();
+    LoadRecentQueries();
     brwSettings_.list = listControl_.get();
     brwSettings_.listId = listformat::kMainListId;
     listformat::ApplyBrwFormat(listformat::kBrwLoad, brwSettings_);
@@ -132,6 +140,13 @@ QWidget* BrowseWindow::BuildQueryRow() {
     query_->setMaxLength(static_cast<int>(lookup::kMaxQueryLength));
     query_->setAutoFillBackground(true);
     query_->installEventFilter(this);
+    recentModel_ = new QStringListModel(this);
+    completer_ = new QCompleter(recentModel_, this);
+    completer_->setCaseSensitivity(Qt::CaseInsensitive);
+    completer_->setFilterMode(Qt::MatchContains);
+    completer_->setCompletionMode(QCompleter::PopupCompletion);
+    query_->setCompleter(completer_);
+    query_->setContextMenuPolicy(Qt::CustomContextMenu);
     clearQuery_ = new QToolButton;
     clearQuery_->setObjectName("clearQuery");
     clearQuery_->setIcon(Icon("cut.png"));
@@ -176,6 +191,11 @@ QWidget* BrowseWindow::BuildList() {
     // Enter in the list opens the card like a double click; the list hands the key to the window.
     list_->addAlertKey(QKeyCombination(Qt::Key_Return));
     list_->addAlertKey(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter));
+    // Ctrl+C copies the requisites of the selected entry, Ctrl+Shift+C just its INN.
+    list_->addAlertKey(kCopyRequisitesKey);
+    list_->addAlertKey(kCopyInnKey);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    list_->setIconName(kMarkIconIndex, ":/icons/cancel.png");
     return list_;
 }
 
@@ -276,6 +296,9 @@ void BrowseWindow::Connect() {
         if (!base::Trim(data_.query).empty()) PressQuery();
     });
     connect(query_, &QLineEdit::editingFinished, this, [this] { UpdateQueryLook(QApplication::focusWidget()); });
+    connect(query_, &QLineEdit::textChanged, this, &BrowseWindow::CheckQueryCode);
+    connect(query_, &QWidget::customContextMenuRequested, this, &BrowseWindow::QueryMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, &BrowseWindow::ListMenu);
     connect(clearQuery_, &QToolButton::clicked, this, &BrowseWindow::ClearQuery);
     connect(region_, &QComboBox::activated, this, [this] { FocusList(); });
     for (QRadioButton* radio : legalForms_)
@@ -335,6 +358,7 @@ void BrowseWindow::PressQuery() {
     abortTransfer_ = false;
     const bool stop = lookup::RunLookup(data_, *this, options_.services);
     busy_ = false;
+    if (data_.end == lookup::LookupEnd::Rows) RememberQuery(data_.query);
     if (stop || closing_) close();
 }
 
@@ -438,12 +462,21 @@ void BrowseWindow::ListKey(QKeyCombination key) {
         listformat::ApplyBrwFormat(listformat::ActionOfAlertKey(*zoom), brwSettings_);
         return;
     }
+    if (key == kCopyRequisitesKey || key == kCopyInnKey) {
+        CopyRow(key == kCopyInnKey);
+        return;
+    }
     bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (enter && !data_.rows.empty()) PressCard();
 }
 
 void BrowseWindow::UpdateQueryLook(QWidget* focused) {
     bool filled = !base::Trim(FromQString(query_->text())).empty();
+    if (!codeWarning_.empty()) {
+        SetQueryBackground(query_, kQueryWrongCode);
+        if (focused != query_) clearQuery_->setVisible(filled);
+        return;
+    }
     if (focused == query_) {
         SetQueryBackground(query_, kQueryFocused);
         return;
@@ -471,6 +504,11 @@ bool BrowseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == query_ && event->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
         return true;
+    if (watched == query_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_Down)) {
+        OfferRecentQueries();
+        return true;
+    }
     if (watched == logo_) {
         if (event->type() == QEvent::Enter) ShowLogoFrame(true);
         if (event->type() == QEvent::Leave) ShowLogoFrame(false);
@@ -522,8 +560,88 @@ void BrowseWindow::RunTransfer(const std::function<void()>& transfer) {
 
 void BrowseWindow::ShowStatusLine(const std::string& statusLine) {
     data_.statusLine = statusLine;
-    status_->setText(ToQString(statusLine));
+    status_->setText(StatusText());
     status_->repaint();
+}
+
+// The lookup's status line, followed by the warning about a code with a wrong control digit.
+QString BrowseWindow::StatusText() const {
+    std::string text = data_.statusLine;
+    if (!codeWarning_.empty()) text += (text.empty() ? "" : "   ") + codeWarning_;
+    return ToQString(text);
+}
+
+// A query that is an INN, OGRN or OGRNIP with a wrong control digit tints the field and says so in its
+// tooltip and the status line; the lookup still runs, the user may know better.
+void BrowseWindow::CheckQueryCode() {
+    const std::string warning = codes::CodeWarning(FromQString(query_->text()));
+    if (warning == codeWarning_) return;
+    codeWarning_ = warning;
+    const std::string hint = FromQString(query_->property("hint").toString());
+    query_->setToolTip(ToQString(warning.empty() ? lookup::TooltipLines(hint) : warning));
+    status_->setText(StatusText());
+    UpdateQueryLook(QApplication::focusWidget());
+}
+
+void BrowseWindow::LoadRecentQueries() {
+    if (const framework::SettingsStore* store = framework::CurrentSettingsStore()) recent_.Load(*store);
+    ShowRecentQueries();
+}
+
+// Only a query that found entries is kept.
+void BrowseWindow::RememberQuery(const std::string& query) {
+    recent_.Add(query);
+    if (framework::SettingsStore* store = framework::CurrentSettingsStore()) recent_.Save(*store);
+    ShowRecentQueries();
+}
+
+void BrowseWindow::ClearRecentQueries() {
+    recent_.Clear();
+    if (framework::SettingsStore* store = framework::CurrentSettingsStore()) recent_.Save(*store);
+    ShowRecentQueries();
+}
+
+void BrowseWindow::ShowRecentQueries() {
+    QStringList items;
+    for (const std::string& query : recent_.Items())
+        items.append(ToQString(query));
+    recentModel_->setStringList(items);
+}
+
+// Alt+Down offers every kept query, whatever the field holds.
+void BrowseWindow::OfferRecentQueries() {
+    if (recent_.Items().empty()) return;
+    completer_->setCompletionPrefix(QString());
+    completer_->complete();
+}
+
+void BrowseWindow::QueryMenu(const QPoint& position) {
+    std::unique_ptr<QMenu> menu(query_->createStandardContextMenu());
+    menu->setObjectName("queryMenu");
+    menu->addSeparator();
+    QAction* clear = menu->addAction(ToQString("Очистить историю"_ansi), this, &BrowseWindow::ClearRecentQueries);
+    clear->setEnabled(!recent_.Items().empty());
+    menu->exec(query_->mapToGlobal(position));
+}
+
+void BrowseWindow::ListMenu(const QPoint& position) {
+    if (data_.rows.empty() || !ReadCurrentRow()) return;
+    QMenu menu;
+    menu.setObjectName("listMenu");
+    // The keys show beside the items; the list itself handles them.
+    menu.addAction(ToQString("Копировать реквизиты"_ansi), QKeySequence(kCopyRequisitesKey), this,
+                   [this] { CopyRow(false); });
+    menu.addAction(ToQString("Копировать ИНН"_ansi), QKeySequence(kCopyInnKey), this, [this] { CopyRow(true); });
+    menu.exec(list_->viewport()->mapToGlobal(position));
+}
+
+void BrowseWindow::CopyRow(bool innOnly) {
+    if (data_.rows.empty() || !ReadCurrentRow()) return;
+    const lookup::PartyRecord record = lookup::CopyToPartyRecord(data_.currentRow, data_.lastRegion);
+    if (innOnly)
+        extract::CopyInn(record);
+    else
+        extract::CopyRequisites(record);
 }
 
 void BrowseWindow::FocusQuery() {
@@ -536,7 +654,7 @@ void BrowseWindow::FocusList() {
 
 void BrowseWindow::Refresh() {
     list_->reloadRows();
-    status_->setText(ToQString(data_.statusLine));
+    status_->setText(StatusText());
     ShowAddressLine(std::string(data_.currentRow.QFAddress.View()));
 }
 

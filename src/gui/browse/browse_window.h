@@ -2,7 +2,8 @@
 // Browse_EGRUL, the program's main window: the query row, the result list (in its designed format or as
 // the user left it, through ApplyBrwFormat), the status line, the logo and the buttons. The lookup itself is
 // RunLookup's; this window takes the fields from the screen, shows what the lookup reports through
-// LookupView, and starts the row actions.
+// LookupView, and starts the row actions. Beside them: the warning on a typed code with a wrong control
+// digit, the recent queries offered in the query field, and copying the selected entry's requisites.
 #include <QKeyCombination>
 #include <QMainWindow>
 #include <array>
@@ -11,17 +12,20 @@
 #include <memory>
 
 #include "core/framework/error_manager.h"
+#include "core/history/recent_queries.h"
 #include "core/listformat/brw_settings.h"
 #include "core/lookup/browse_actions.h"
 #include "core/lookup/party_lookup.h"
 #include "gui/browse/party_row_source.h"
 
 class QComboBox;
+class QCompleter;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStringListModel;
 class QToolButton;
 
 namespace kvilo::listcontrol {
@@ -43,6 +47,9 @@ struct BrowseOptions {
 extern const char* const kBrowseListFormat;
 // The window's title.
 extern const char* const kBrowseTitle;
+// The list's keys that copy the selected entry: its requisites, and just its INN.
+inline constexpr QKeyCombination kCopyRequisitesKey{Qt::ControlModifier, Qt::Key_C};
+inline constexpr QKeyCombination kCopyInnKey{Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C};
 
 class BrowseWindow : public QMainWindow, public lookup::LookupView {
 public:
@@ -99,6 +106,16 @@ private:
     void UpdateQueryLook(QWidget* focused);
     void ShowHint(QWidget* focused);
     void ShowLogoFrame(bool show);
+    QString StatusText() const;
+    void CheckQueryCode();
+    void LoadRecentQueries();
+    void RememberQuery(const std::string& query);
+    void ClearRecentQueries();
+    void ShowRecentQueries();
+    void OfferRecentQueries();
+    void QueryMenu(const QPoint& position);
+    void ListMenu(const QPoint& position);
+    void CopyRow(bool innOnly);
 
     BrowseOptions options_;
     framework::ProcedureScope procedure_{"Browse_EGRUL"};
@@ -109,8 +126,12 @@ private:
     bool busy_ = false;    // a lookup runs: nothing may start a second one
     bool closing_ = false; // the window was closed during a lookup, which ends before it closes
     std::atomic<bool> abortTransfer_{false};
+    std::string codeWarning_; // what is wrong with the code in the query field, empty when nothing
+    history::RecentQueries recent_;
 
     QLineEdit* query_ = nullptr;
+    QCompleter* completer_ = nullptr;
+    QStringListModel* recentModel_ = nullptr;
     QToolButton* clearQuery_ = nullptr;
     QComboBox* region_ = nullptr;
     std::array<QRadioButton*, 3> legalForms_{}; // " &ВСЕ", " &Юр/лица", " &Физ/лица"

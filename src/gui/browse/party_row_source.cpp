@@ -7,6 +7,14 @@ base::Variant PartyRowSource::field(int row, int field) const {
     return PartyRowField(rows_[static_cast<size_t>(row)], field);
 }
 
+int PartyRowSource::iconIndex(int row, int field) const {
+    return field == kStatusField && marked(row) ? kMarkIconIndex : 0;
+}
+
+bool PartyRowSource::marked(int row) const {
+    return row >= 0 && row < rowCount() && lookup::IsMarkedState(rows_[static_cast<size_t>(row)].state);
+}
+
 base::Variant PartyRowField(const lookup::PartyRow& row, int field) {
     const auto& fields = lookup::PartyFields();
     if (field < 1 || field > static_cast<int>(fields.size())) return std::string();

@@ -1,16 +1,23 @@
 #pragma once
 // The result list as the format-driven list control reads it: field n of a row is the n-th party field
 // (party_fields.h), dates and the branch count as numbers, for the columns' display pictures.
+// Entries that are gone or going are marked: red text and the mark's icon in the status column.
 #include "core/lookup/party_row.h"
 #include "gui/listcontrol/row_source.h"
 
 namespace kvilo::browse {
+
+// The entry of the list's icon list that holds the mark's icon, and the status field that shows it.
+inline constexpr int kMarkIconIndex = 30;
+inline constexpr int kStatusField = 10;
 
 class PartyRowSource : public listcontrol::RowSource {
 public:
     explicit PartyRowSource(const lookup::PartyRows& rows) : rows_(rows) {}
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     base::Variant field(int row, int field) const override;
+    int iconIndex(int row, int field) const override;
+    bool marked(int row) const override;
 
 private:
     const lookup::PartyRows& rows_;

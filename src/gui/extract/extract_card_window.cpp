@@ -14,6 +14,8 @@
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
 #include "core/online/location_map.h"
+#include "gui/extract/requisites_clipboard.h"
+#include "gui/framework/mark_colour.h"
 #include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
 #include "kvilo_resources.h"
@@ -67,9 +69,20 @@ ExtractCard::ExtractCard(const lookup::PartyRecord& record, QWidget* parent) : Q
     AddField(*form, "Должность"_ansi, record_.DaDol.View());
     sheet_->addTab(page, ToQString(TabCaption(record_.DaLiZo.View())));
 
+    if (lookup::IsMarkedState(record_.state))
+        for (const char* label : {"Статус"_ansi, "Ликвидация"_ansi})
+            MarkField(*Field(label));
+
+    // Made last, so that it comes last in the tab order.
+    copyButton_ = new QPushButton(ToQString(" Копировать реквизиты"_ansi), this);
+    copyButton_->setObjectName("copyButton");
+    copyButton_->setToolTip(ToQString("Копировать реквизиты в буфер обмена: текст и таблица"_ansi));
+    connect(copyButton_, &QPushButton::clicked, this, [this] { CopyRequisites(record_); });
+
     auto* top = new QHBoxLayout;
     top->addWidget(mapButton_);
     top->addWidget(actuality_, 1);
+    top->addWidget(copyButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(sheet_, 1);
@@ -87,6 +100,13 @@ void ExtractCard::AddField(QFormLayout& form, const char* label, std::string_vie
     field->setObjectName(ToQString(label));
     form.addRow(ToQString(label), field);
     setTabOrder(previous, field);
+}
+
+// The entry is gone or going: the field's text in the mark's red.
+void ExtractCard::MarkField(QLineEdit& field) {
+    QPalette palette = field.palette();
+    palette.setColor(QPalette::Text, framework::MarkTextColour(palette.color(QPalette::Base)));
+    field.setPalette(palette);
 }
 
 QLineEdit* ExtractCard::Field(const char* label) const {

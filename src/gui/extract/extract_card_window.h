@@ -1,6 +1,6 @@
 #pragma once
-// Form_EGRUL: the extract card of one result row, shown modally over the main window. It shows the row and
-// offers the location map; it changes nothing and returns nothing.
+// Form_EGRUL: the extract card of one result row, shown modally over the main window. It shows the row,
+// offers the location map and copies the requisites; it changes nothing and returns nothing.
 #include <QDialog>
 #include <string_view>
 
@@ -20,6 +20,7 @@ public:
     explicit ExtractCard(const lookup::PartyRecord& record, QWidget* parent = nullptr);
 
     QPushButton* MapButton() const { return mapButton_; }
+    QPushButton* CopyButton() const { return copyButton_; }
     QLineEdit* ActualityLine() const { return actuality_; }
     QTabWidget* Sheet() const { return sheet_; }
     // The display field shown under `label` ("ИНН", "Адрес", ... in 1251), nullptr when there is none.
@@ -30,9 +31,11 @@ public:
 
 private:
     void AddField(QFormLayout& form, const char* label, std::string_view value);
+    static void MarkField(QLineEdit& field);
 
     lookup::PartyRecord record_;
     QPushButton* mapButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
     QLineEdit* actuality_ = nullptr;
     QTabWidget* sheet_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "gui/framework/mark_colour.h"
 #include "gui/listcontrol/dialog_units.h"
 #include "gui/listcontrol/format_table_model.h"
 
@@ -23,9 +24,11 @@ void FormatCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QColor back = selected ? Either(index.data(FormatTableModel::SelectedBackgroundRole),
                                           opt.palette.color(group, QPalette::Highlight))
                                  : index.data(Qt::BackgroundRole).value<QColor>();
-    const QColor fore = selected ? Either(index.data(FormatTableModel::SelectedForegroundRole),
-                                          opt.palette.color(group, QPalette::HighlightedText))
-                                 : Either(index.data(Qt::ForegroundRole), opt.palette.color(group, QPalette::Text));
+    QColor fore = selected ? Either(index.data(FormatTableModel::SelectedForegroundRole),
+                                    opt.palette.color(group, QPalette::HighlightedText))
+                           : Either(index.data(Qt::ForegroundRole), opt.palette.color(group, QPalette::Text));
+    if (index.data(FormatTableModel::MarkedRole).toBool())
+        fore = framework::MarkTextColour(back.isValid() ? back : opt.palette.color(group, QPalette::Base));
     painter->save();
     painter->setClipRect(opt.rect);
     if (back.isValid()) painter->fillRect(opt.rect, back);

@@ -105,6 +105,8 @@ QVariant FormatTableModel::data(const QModelIndex& index, int role) const {
         return column->underline || (item->isGroup && item->group.underline);
     case DecimalRole:
         return column->alignment.justify == listformat::Justify::Decimal;
+    case MarkedRole:
+        return source_->marked(index.row());
     default:
         return {};
     }

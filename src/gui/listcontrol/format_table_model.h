@@ -21,6 +21,7 @@ public:
         RightBorderRole,               // bool: separator line on the right of the cell
         UnderlineRole,                 // bool: line under the cell
         DecimalRole,                   // bool: the indent places the decimal point from the right edge
+        MarkedRole,                    // bool: the row's text is drawn in the mark's red
     };
 
     // The format is shared with the list that changes it; the list calls formatChanged() after a change.

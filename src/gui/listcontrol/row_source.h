@@ -18,6 +18,9 @@ public:
     // Colours of one cell that override the column's (a row marked by its state, for example); kNoColour
     // leaves the column's colour.
     virtual listformat::Colours cellColours(int /*row*/, int /*field*/) const { return {}; }
+    // A marked row (an entry that is gone, for example) draws its text in the mark's red, chosen to read
+    // on the cell's background, selected or not.
+    virtual bool marked(int /*row*/) const { return false; }
 };
 
 } // namespace kvilo::listcontrol

@@ -166,6 +166,31 @@ TEST(PartyMappingRow, BranchCountThatIsNoNumber) {
     EXPECT_EQ(ToPartyRow(item).QFBCount, 12);
 }
 
+// The list shows "???" for a bankrupt or reorganising entry, as for an unknown status; the row keeps the
+// state itself for its mark, and the card's record carries it on.
+TEST(PartyMappingRow, TheRowKeepsTheStateBehindTheShownWord) {
+    struct Case {
+        const char* status;
+        PartyState state;
+        bool marked;
+    };
+    const Case cases[] = {{"ACTIVE", PartyState::Active, false},
+                          {"LIQUIDATING", PartyState::Liquidating, true},
+                          {"LIQUIDATED", PartyState::Liquidated, true},
+                          {"BANKRUPT", PartyState::Bankrupt, true},
+                          {"REORGANIZING", PartyState::Reorganizing, true},
+                          {"active", PartyState::Unknown, false}};
+    for (const Case& c : cases) {
+        SuggestionItem item = BankItem();
+        item.Status = c.status;
+        const PartyRow row = ToPartyRow(item);
+        EXPECT_EQ(row.state, c.state) << c.status;
+        EXPECT_EQ(CopyToPartyRecord(row, 0).state, c.state) << c.status;
+        EXPECT_EQ(IsMarkedState(row.state), c.marked) << c.status;
+    }
+    EXPECT_EQ(ToPartyRow(SuggestionItem{}).state, PartyState::Unknown);
+}
+
 TEST(PartyRecordCopy, CopiesEveryFieldAndTheRegion) {
     PartyRow row = ToPartyRow(BankItem());
     PartyRecord r = CopyToPartyRecord(row, 77);

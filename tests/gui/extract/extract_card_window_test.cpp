@@ -1,6 +1,9 @@
-// The extract card under the offscreen platform: captions, texts, the map button and the tab order.
+// The extract card under the offscreen platform: captions, texts, the map and copy buttons, the mark of an
+// entry that is gone and the tab order.
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@
 #include "core/online/location_map.h"
 #include "fake_services.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/framework/mark_colour.h"
 #include "gui/framework/program_font.h"
 #include "platform/command_line.h"
 
@@ -179,7 +183,8 @@ private slots:
                                card.Field("ОКВЭД"_ansi),
                                card.Field("ОКПО"_ansi),
                                card.Field("Руководитель"_ansi),
-                               card.Field("Должность"_ansi)};
+                               card.Field("Должность"_ansi),
+                               card.CopyButton()};
         card.show();
         QVERIFY(QTest::qWaitForWindowActive(&card));
         card.MapButton()->setFocus();
@@ -196,6 +201,34 @@ private slots:
                                     .arg(focus ? focus->metaObject()->className() + QString(" ") + focus->objectName()
                                                : QString("nothing"))));
         }
+    }
+
+    void theCopyButtonPutsTheRequisitesOnTheClipboard() {
+        ExtractCard card(Company());
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(card.CopyButton(), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), Q("ООО \"Ромашка\"\nИНН / КПП: 7707083893 / 773601001\n"
+                                                      "ОГРН: 1027700132195\nАдрес: г Москва, ул Вавилова, д 19\n"
+                                                      "Руководитель: Президент Иванов Иван Иванович\n"_ansi));
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(Q("<td>ООО &quot;Ромашка&quot;</td>"_ansi)));
+    }
+
+    // An entry that is gone shows its status and liquidation date in the list's mark colour; others do not.
+    void aLiquidatedEntryShowsStatusAndLiquidationDateInTheMarkColour() {
+        PartyRecord record = Company();
+        record.DaStatus = "ликвидирована"_ansi;
+        record.DaLiqDate = kvilo::base::DayNumber(2018, 4, 13);
+        record.state = kvilo::lookup::PartyState::Liquidated;
+        ExtractCard gone(record);
+        for (const char* label : {"Статус"_ansi, "Ликвидация"_ansi}) {
+            const QPalette palette = gone.Field(label)->palette();
+            QCOMPARE(palette.color(QPalette::Text), kvilo::framework::MarkTextColour(palette.color(QPalette::Base)));
+        }
+        QCOMPARE(gone.Field("ИНН"_ansi)->palette().color(QPalette::Text),
+                 QApplication::palette().color(QPalette::Text));
+        ExtractCard active(Company());
+        QCOMPARE(active.Field("Статус"_ansi)->palette().color(QPalette::Text),
+                 QApplication::palette().color(QPalette::Text));
     }
 
     void formKeepsItsPlaceUnderFormEgrulAndNamesItself() {

@@ -1,0 +1,93 @@
+#include "core/extract/requisites_text.h"
+
+#include "base/blank_text.h"
+#include "base/control_text.h"
+#include "base/cp1251.h"
+
+namespace kvilo::extract {
+
+using namespace base::literals;
+
+namespace {
+
+std::string Clean(std::string_view text) {
+    return std::string(base::Trim(base::BlankControls(text)));
+}
+
+// A sole trader has an OGRNIP: the legal form says so, or the code's 15 digits when the form is unknown.
+bool IsSoleTrader(const lookup::PartyRecord& record) {
+    const std::string_view form = record.DaLiZo.View();
+    if (form == "Ф"_ansi) return true;
+    return form != "Ю"_ansi && base::Trim(record.DaOgrn.View()).size() == 15;
+}
+
+std::string InnAndKpp(const std::string& inn, const std::string& kpp) {
+    if (kpp.empty()) return inn;
+    return (inn.empty() ? std::string("-") : inn) + " / " + kpp;
+}
+
+std::string Manager(const std::string& post, const std::string& name) {
+    if (post.empty() || name.empty()) return post + name;
+    return post + " " + name;
+}
+
+void EscapeInto(std::string& html, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<RequisiteLine> RequisiteLines(const lookup::PartyRecord& record) {
+    const std::string kpp = Clean(record.DaKpp.View());
+    const std::vector<RequisiteLine> all = {
+        {"Наименование"_ansi, Clean(record.DaName.View())},
+        {kpp.empty() ? "ИНН"_ansi : "ИНН / КПП"_ansi, InnAndKpp(Clean(record.DaInn.View()), kpp)},
+        {IsSoleTrader(record) ? "ОГРНИП"_ansi : "ОГРН"_ansi, Clean(record.DaOgrn.View())},
+        {"Адрес"_ansi, Clean(record.DaAddress.View())},
+        {"Руководитель"_ansi, Manager(Clean(record.DaDol.View()), Clean(record.DaDir.View()))},
+    };
+    std::vector<RequisiteLine> lines;
+    for (const RequisiteLine& line : all)
+        if (!line.value.empty()) lines.push_back(line);
+    return lines;
+}
+
+std::string RequisitesText(const lookup::PartyRecord& record) {
+    std::string text;
+    for (const RequisiteLine& line : RequisiteLines(record)) {
+        if (line.label != "Наименование"_ansi) text += line.label + ": ";
+        text += line.value + "\n";
+    }
+    return text;
+}
+
+std::string RequisitesHtml(const lookup::PartyRecord& record) {
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
+    for (const RequisiteLine& line : RequisiteLines(record)) {
+        html += "<tr><td>";
+        EscapeInto(html, line.label);
+        html += "</td><td>";
+        EscapeInto(html, line.value);
+        html += "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+} // namespace kvilo::extract
