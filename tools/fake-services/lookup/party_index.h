@@ -22,6 +22,7 @@ class PartyIndex {
 public:
     void Add(PartyEntry entry) { entries_.push_back(std::move(entry)); }
     size_t size() const { return entries_.size(); }
+    const PartyEntry& Entry(size_t index) const { return entries_[index]; }
 
     // The entries in dataset order whose search text holds every word of the query (without regard to
     // case), limited by the type and region filters, at most request.count of them. A blank query finds
