@@ -8,6 +8,7 @@
 
 #include "base/code_page.h"
 #include "cli/cli_arguments.h"
+#include "cli/cli_batch.h"
 #include "cli/cli_output.h"
 #include "core/extract/register_export.h"
 #include "core/framework/message_presenter.h"
@@ -97,6 +98,8 @@ int main(int argc, char* argv[]) {
     }
     platform::SetCommandLine(arguments.parameters);
     StderrPresenter presenter;
+    if (!arguments.batchFile.empty())
+        return cli::RunBatchCheck(arguments, lookup::LookupServicesFromParameters(StoredToken()));
 
     lookup::LookupData data;
     RowPrinter window(data, arguments.json);
