@@ -1,11 +1,41 @@
 #include "core/batch/batch_file.h"
 
 #include "base/cp1251.h"
+#include "core/codes/code_check.h"
 #include "platform/file.h"
+#include "xlsx/sheet_reader.h"
 
 namespace kvilo::batch {
 
 using namespace base::literals;
+
+namespace {
+
+// A code typed into a number cell loses its leading zero (INNs of the regions 01 to 09 begin with one): a
+// number one digit short of an INN gets it back when the control digits then match.
+std::string CellText(const xlsx::SheetCell& cell) {
+    if (cell.number && (cell.text.size() == 9 || cell.text.size() == 11) &&
+        codes::CheckCode("0" + cell.text) == codes::CodeCheck::Valid)
+        return "0" + cell.text;
+    return cell.text;
+}
+
+std::vector<CellRow> ToCellRows(const std::vector<xlsx::SheetRow>& sheet) {
+    std::vector<CellRow> rows;
+    rows.reserve(sheet.size());
+    for (const xlsx::SheetRow& row : sheet) {
+        CellRow cells{row.rowNumber, {}};
+        bool blank = true;
+        for (const xlsx::SheetCell& cell : row.cells) {
+            cells.cells.push_back(CellText(cell));
+            blank = blank && cell.text.empty();
+        }
+        if (!blank) rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+} // namespace
 
 bool ReadBatchFile(const std::string& path, std::vector<BatchLine>& lines, std::string& error) {
     platform::File file;
@@ -27,12 +57,17 @@ bool ReadBatchFile(const std::string& path, std::vector<BatchLine>& lines, std::
         }
     }
     bytes.resize(total);
-    // A zip package (an .xlsx workbook) read as text would give nothing but noise.
-    if (bytes.starts_with("PK\x03\x04")) {
-        error = "Книги Excel не читаются: сохраните список как текст или CSV: "_ansi + path;
+    // A zip package is a workbook (.xlsx), whatever the file is called.
+    if (!bytes.starts_with("PK\x03\x04")) {
+        lines = ToBatchLines(ReadTextCells(bytes));
+        return true;
+    }
+    std::vector<xlsx::SheetRow> sheet;
+    if (!xlsx::ReadFirstSheet(bytes, sheet, error)) {
+        error += ": "_ansi + path;
         return false;
     }
-    lines = ToBatchLines(ReadTextCells(bytes));
+    lines = ToBatchLines(ToCellRows(sheet));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The list of a batch check from a file: a text or CSV file of any size up to kMaxListBytes.
+// The list of a batch check from a file of up to kMaxListBytes: a text or CSV file, or the first sheet of an
+// .xlsx workbook.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace kvilo::batch {
 inline constexpr size_t kMaxListBytes = 64u << 20;
 
 // Reads the lines of the list at `path` (Windows-1251). False with `error` (Windows-1251) when the file
-// cannot be read, is too large, or is a workbook, which this reader does not take.
+// cannot be read, is too large, or is a damaged workbook.
 bool ReadBatchFile(const std::string& path, std::vector<BatchLine>& lines, std::string& error);
 
 } // namespace kvilo::batch
