@@ -239,8 +239,9 @@ QWidget* BrowseWindow::BuildButtons() {
     keyboard_ = Button("", "keyboard.png", "keyboardButton");
     settings_ = Button("", "settings.png", "settingsButton");
     update_ = Button("", "check_update.png", "updateButton");
+    checkList_ = Button("", "z_excel.png", "checkListButton");
     exit_ = Button(" Выход"_ansi, "exit.png", "exitButton");
-    for (QPushButton* button : {lookup_, clear_, card_, export_, map_, keyboard_, settings_, update_}) {
+    for (QPushButton* button : {lookup_, clear_, card_, export_, map_, keyboard_, settings_, update_, checkList_}) {
         button->setAutoDefault(false);
         layout->addWidget(button);
     }
@@ -265,6 +266,7 @@ void BrowseWindow::SetHints() {
         {keyboard_, "Вызов экранной клавиатуры для ввода запроса на поиск [CTRL + Q]"_ansi},
         {settings_, "Настроить формат списка"_ansi},
         {update_, "Проверить и обновить версию программы"_ansi},
+        {checkList_, "Проверить список из файла... [Ctrl+L]"_ansi},
         {exit_, "Закрыть окно"_ansi},
     };
     for (const auto& [widget, hint] : hints) {
@@ -291,6 +293,7 @@ void BrowseWindow::Connect() {
     connect(keyboard_, &QPushButton::clicked, this, &BrowseWindow::PressKeyboard);
     connect(settings_, &QPushButton::clicked, this, &BrowseWindow::PressSettings);
     connect(update_, &QPushButton::clicked, this, &BrowseWindow::PressUpdate);
+    connect(checkList_, &QPushButton::clicked, this, &BrowseWindow::PressCheckList);
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
     connect(list_, &listcontrol::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
     connect(list_, &listcontrol::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
@@ -318,6 +321,7 @@ void BrowseWindow::AddShortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), &BrowseWindow::PressCard);
     add(QKeySequence(Qt::CTRL | Qt::Key_E), &BrowseWindow::ClearQuery);
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), &BrowseWindow::PressKeyboard);
+    add(QKeySequence(Qt::CTRL | Qt::Key_L), &BrowseWindow::PressCheckList);
 }
 
 // Every button first takes the current values of all fields from the screen.
@@ -398,6 +402,12 @@ void BrowseWindow::PressKeyboard() {
 void BrowseWindow::PressSettings() {
     TakeFields();
     options_.actions.listSettings();
+    FocusList();
+}
+
+void BrowseWindow::PressCheckList() {
+    if (busy_ || !options_.actions.checkList) return;
+    options_.actions.checkList();
     FocusList();
 }
 

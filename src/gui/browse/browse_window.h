@@ -91,6 +91,7 @@ private:
     void PressKeyboard();
     void PressSettings();
     void PressUpdate();
+    void PressCheckList();
     void ClearQuery();
     void LegalFormChosen();
     void RowChanged();
@@ -129,6 +130,7 @@ private:
     QPushButton* keyboard_ = nullptr;
     QPushButton* settings_ = nullptr;
     QPushButton* update_ = nullptr;
+    QPushButton* checkList_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLabel* hintZone_ = nullptr;
     QLabel* versionZone_ = nullptr;
