@@ -1,5 +1,6 @@
 #include "gui/browse/browse_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -239,9 +240,8 @@ QWidget* BrowseWindow::BuildButtons() {
     keyboard_ = Button("", "keyboard.png", "keyboardButton");
     settings_ = Button("", "settings.png", "settingsButton");
     update_ = Button("", "check_update.png", "updateButton");
-    checkList_ = Button("", "z_excel.png", "checkListButton");
     exit_ = Button(" Выход"_ansi, "exit.png", "exitButton");
-    for (QPushButton* button : {lookup_, clear_, card_, export_, map_, keyboard_, settings_, update_, checkList_}) {
+    for (QPushButton* button : {lookup_, clear_, card_, export_, map_, keyboard_, settings_, update_}) {
         button->setAutoDefault(false);
         layout->addWidget(button);
     }
@@ -266,7 +266,6 @@ void BrowseWindow::SetHints() {
         {keyboard_, "Вызов экранной клавиатуры для ввода запроса на поиск [CTRL + Q]"_ansi},
         {settings_, "Настроить формат списка"_ansi},
         {update_, "Проверить и обновить версию программы"_ansi},
-        {checkList_, "Проверить список из файла... [Ctrl+L]"_ansi},
         {exit_, "Закрыть окно"_ansi},
     };
     for (const auto& [widget, hint] : hints) {
@@ -293,7 +292,6 @@ void BrowseWindow::Connect() {
     connect(keyboard_, &QPushButton::clicked, this, &BrowseWindow::PressKeyboard);
     connect(settings_, &QPushButton::clicked, this, &BrowseWindow::PressSettings);
     connect(update_, &QPushButton::clicked, this, &BrowseWindow::PressUpdate);
-    connect(checkList_, &QPushButton::clicked, this, &BrowseWindow::PressCheckList);
     connect(exit_, &QPushButton::clicked, this, &QWidget::close);
     connect(list_, &listcontrol::FormatList::currentRowChanged, this, &BrowseWindow::RowChanged);
     connect(list_, &listcontrol::FormatList::alertKeyPressed, this, &BrowseWindow::ListKey);
@@ -321,7 +319,15 @@ void BrowseWindow::AddShortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), &BrowseWindow::PressCard);
     add(QKeySequence(Qt::CTRL | Qt::Key_E), &BrowseWindow::ClearQuery);
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), &BrowseWindow::PressKeyboard);
-    add(QKeySequence(Qt::CTRL | Qt::Key_L), &BrowseWindow::PressCheckList);
+    // The batch check has no room among the buttons: the list's context menu and Ctrl+L offer it.
+    auto* checkList = new QAction(ToQString("Проверить список из файла..."_ansi), this);
+    checkList->setObjectName("checkListAction");
+    checkList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    checkList->setShortcutContext(Qt::WindowShortcut);
+    connect(checkList, &QAction::triggered, this, &BrowseWindow::PressCheckList);
+    addAction(checkList);
+    list_->addAction(checkList);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 // Every button first takes the current values of all fields from the screen.

@@ -130,7 +130,6 @@ private:
     QPushButton* keyboard_ = nullptr;
     QPushButton* settings_ = nullptr;
     QPushButton* update_ = nullptr;
-    QPushButton* checkList_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLabel* hintZone_ = nullptr;
     QLabel* versionZone_ = nullptr;
