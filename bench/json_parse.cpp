@@ -6,8 +6,10 @@
 #include <benchmark/benchmark.h>
 #include <cjson/cJSON.h>
 
+#include <cmath>
 #include <cstdio>
 #include <deque>
+#include <random>
 #include <string>
 
 #include "json/json_parser.h"
@@ -68,6 +70,37 @@ std::string Numbers(size_t target) {
     return out + "]";
 }
 
+// Number-heavy: arrays of numbers as measurements come, integers of up to ten digits, decimals with all the
+// digits a double carries, and exponents far out either way.
+std::string NumberArrays(size_t target) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::string out = "[";
+    char buffer[64];
+    for (int i = 0; out.size() < target; ++i) {
+        out += i > 0 ? ",[" : "[";
+        for (int k = 0; k < 12; ++k) {
+            if (k > 0) out += ',';
+            switch (k % 3) {
+            case 0:
+                std::snprintf(buffer, sizeof buffer, "%lld",
+                              static_cast<long long>(random() % 20000000000ULL) - 10000000000LL);
+                break;
+            case 1:
+                std::snprintf(buffer, sizeof buffer, "%.17g", unit(random) * 1000);
+                break;
+            default:
+                std::snprintf(buffer, sizeof buffer, "%.6e",
+                              unit(random) * std::pow(10.0, static_cast<int>(random() % 200) - 100));
+                break;
+            }
+            out += buffer;
+        }
+        out += ']';
+    }
+    return out + "]";
+}
+
 // Chunks nested 500 levels deep, objects and arrays alternating.
 std::string Nested(size_t target) {
     std::string chunk;
@@ -109,7 +142,8 @@ void RegisterAll() {
         const char* name;
         std::string (*make)(size_t);
     };
-    static const Kind kinds[] = {{"suggestions", Suggestions}, {"numbers", Numbers}, {"nested", Nested}};
+    static const Kind kinds[] = {
+        {"suggestions", Suggestions}, {"numbers", Numbers}, {"number_arrays", NumberArrays}, {"nested", Nested}};
     static const struct {
         const char* name;
         size_t bytes;

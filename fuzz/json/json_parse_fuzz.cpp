@@ -1,6 +1,7 @@
 // libFuzzer target: any byte string through ParseJson (with each of the program's code pages), then the
-// tree into a suggestion-shaped record both directly and through the lookup's one-rule rules text, and the
-// bytes as a rules text of their own. Must never crash, leak or trip the sanitizers.
+// tree into a suggestion-shaped record both directly and through the lookup's one-rule rules text, the same
+// text through the lookup's filtered parse, and the bytes as a rules text of their own. Must never crash,
+// leak or trip the sanitizers.
 //
 //   build-fuzz/fuzz/json/json_parse_fuzz build-fuzz/corpus tests/fixtures/json-corpus
 #include <cstddef>
@@ -69,6 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (parser.PARSEERRORPOS < 0 || parser.PARSEERRORPOS > static_cast<int64_t>(size)) {
         __builtin_trap(); // an error position outside the text
     }
+    // The lookup's filtered parse, which builds only what the records take: the same verdict at the same
+    // place as the whole parse.
+    TJsonParser filteredParser;
+    fuzz::Answer filtered;
+    const bool loaded = JsonTextToRecord(filteredParser, text, codePages[size % 3], ViewOf(filtered), rules, 20);
+    if (filteredParser.PARSEERRORPOS != parser.PARSEERRORPOS || (loaded && !root)) __builtin_trap();
     FieldRuleList parsedRules;
     ParseFieldRules(text, parsedRules);
     return 0;

@@ -3,28 +3,19 @@
 #include <QApplication>
 #include <memory>
 
-#include "base/cp1251.h"
 #include "core/extract/register_export.h"
-#include "core/framework/message_presenter.h"
 #include "core/framework/settings_store.h"
 #include "core/online/location_map.h"
+#include "core/online/maker_site.h"
 #include "core/shell/screen_keyboard.h"
 #include "core/shell/shell_open.h"
 #include "gui/batch/batch_dialog.h"
 #include "gui/extract/extract_card_window.h"
+#include "gui/listformat/set_brw_format.h"
+#include "gui/online/ask_update_window.h"
 #include "platform/command_line.h"
 
 namespace kvilo::app {
-
-using namespace base::literals;
-
-void ShowNotBuiltYet(const std::string& what) {
-    framework::Message message;
-    message.caption = "Сообщение"_ansi;
-    message.text = what + "|| В этой версии Kvilo эта функция ещё не сделана."_ansi;
-    message.icon = framework::MessageIcon::Information;
-    framework::ShowMessage(message);
-}
 
 lookup::BrowseActions ProgramBrowseActions() {
     lookup::BrowseActions actions;
@@ -41,11 +32,8 @@ lookup::BrowseActions ProgramBrowseActions() {
     actions.showMap = [](const lookup::MapArguments& map) {
         online::StartLocationMap(map.caption, map.longitude, map.latitude);
     };
-    actions.listSettings = [] { ShowNotBuiltYet(" Настройка формата списка."_ansi); };
-    actions.checkUpdate = [](int32_t) {
-        ShowNotBuiltYet(" Проверка и обновление версии программы."_ansi);
-        return false;
-    };
+    actions.listSettings = [](listformat::BrwSettings& list) { listformat::SetBrwFormat(list); };
+    actions.checkUpdate = [](int32_t buildDate) { return online::CheckForUpdate(buildDate); };
     actions.screenKeyboard = [] { shell::ShowScreenKeyboard(); };
     actions.openSite = [](const std::string& address) { shell::StartShellOpen(address, ""); };
     return actions;
@@ -57,8 +45,7 @@ browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
     const framework::SettingsStore* store = framework::CurrentSettingsStore();
     const std::string storedToken = store ? store->Fetch(lookup::kTokenSection, lookup::kTokenEntry) : std::string();
     options.services = lookup::LookupServicesFromParameters(storedToken);
-    std::string site = platform::CommandParameter("SITEURL");
-    options.siteAddress = site.empty() ? kMakerSite : site;
+    options.siteAddress = online::MakerSitesFromParameters().addresses[0];
     options.demo =
         !platform::CommandParameter("SUGGESTURL").empty() || !platform::CommandParameter("VERSIONURL").empty();
     options.actions = ProgramBrowseActions();

@@ -9,6 +9,7 @@
 #include "core/startup/locale_texts.h"
 #include "core/startup/storage_error_texts.h"
 #include "gui/framework/program_font.h"
+#include "gui/online/image_card_window.h"
 
 namespace kvilo::app {
 
@@ -57,7 +58,10 @@ std::string ProgramServices::ResolveSettingsFile() {
 }
 
 void ProgramServices::RunMainWindow(int32_t buildDate) {
+    online::InstallImageCardOpener();
     browse::Browse_EGRUL(ProgramBrowseOptions(buildDate));
+    // The picture windows close with the main window, while the settings store still keeps their placement.
+    online::FinishLocationMaps();
 }
 
 void ProgramServices::SaveListFormats() {

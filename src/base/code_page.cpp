@@ -52,32 +52,49 @@ std::u16string_view UpToZero(std::u16string_view units) {
     return zero == std::u16string_view::npos ? units : units.substr(0, zero);
 }
 
-// Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint) {
-    auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        codePoint = lead;
-        ++pos;
-        return true;
-    }
-    // The lead byte fixes the length; C0, C1 and F5..FF never start a well-formed sequence.
-    size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
-                   : lead >= 0xE0 && lead <= 0xEF ? 2
-                   : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                  : 0;
-    if (extra == 0) return false;
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    const char32_t minimum = kMinimum[extra];
-    codePoint = lead & (0x3F >> extra);
-    if (pos + extra >= text.size()) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-        auto next = static_cast<unsigned char>(text[pos + k]);
-        if ((next & 0xC0) != 0x80) return false;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// The bytes that may follow `lead` as the second byte of a well-formed sequence, and how many bytes
+// follow it in all (Unicode's table of well-formed UTF-8: no overlong forms, no surrogates, nothing above
+// U+10FFFF). 0 continuation bytes: the byte never starts a sequence.
+struct LeadRule {
+    unsigned char low = 0x80, high = 0xBF;
+    size_t continuation = 0;
+};
+
+LeadRule RuleOfLead(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) return {0x80, 0xBF, 1};
+    if (lead == 0xE0) return {0xA0, 0xBF, 2};
+    if (lead == 0xED) return {0x80, 0x9F, 2};
+    if (lead >= 0xE1 && lead <= 0xEF) return {0x80, 0xBF, 2};
+    if (lead == 0xF0) return {0x90, 0xBF, 3};
+    if (lead >= 0xF1 && lead <= 0xF3) return {0x80, 0xBF, 3};
+    if (lead == 0xF4) return {0x80, 0x8F, 3};
+    return {};
+}
+
+// Decodes the sequence at `pos` and steps over it. An ill-formed one gives U+FFFD and steps over its
+// maximal part that could still begin a well-formed sequence (at least one byte), so that every broken
+// sequence costs one replacement and the text after it is read as it is; `valid` tells which it was.
+char32_t DecodeUtf8(std::string_view text, size_t& pos, bool& valid) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    valid = true;
+    if (lead < 0x80) return lead;
+    const LeadRule rule = RuleOfLead(lead);
+    valid = false;
+    if (rule.continuation == 0) return kReplacementCharacter;
+    char32_t codePoint = lead & (0x3F >> rule.continuation);
+    for (size_t k = 0; k < rule.continuation; ++k) {
+        if (pos >= text.size()) return kReplacementCharacter;
+        const auto next = static_cast<unsigned char>(text[pos]);
+        const unsigned char low = k == 0 ? rule.low : 0x80;
+        const unsigned char high = k == 0 ? rule.high : 0xBF;
+        if (next < low || next > high) return kReplacementCharacter;
         codePoint = (codePoint << 6) | (next & 0x3F);
+        ++pos;
     }
-    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
-    pos += extra + 1;
-    return true;
+    valid = true;
+    return codePoint;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -123,13 +140,7 @@ template <typename Emit> void ForEachCodePoint(std::u16string_view units, Emit e
     }
 }
 
-// Case pairs of 1251, derived from the code page table: Ђ..Џ / ђ..џ, А..Я / а..я and Ґ / ґ in Unicode.
-struct CaseTables {
-    std::array<unsigned char, 256> upper{};
-    std::array<unsigned char, 256> lower{};
-};
-
-char16_t UnicodeUpper(char16_t u) {
+constexpr char16_t UnicodeUpper(char16_t u) {
     if (u >= u'a' && u <= u'z') return u - 0x20;
     if (u >= 0x0430 && u <= 0x044F) return u - 0x20;
     if (u >= 0x0450 && u <= 0x045F) return u - 0x50;
@@ -137,7 +148,7 @@ char16_t UnicodeUpper(char16_t u) {
     return u;
 }
 
-char16_t UnicodeLower(char16_t u) {
+constexpr char16_t UnicodeLower(char16_t u) {
     if (u >= u'A' && u <= u'Z') return u + 0x20;
     if (u >= 0x0410 && u <= 0x042F) return u + 0x20;
     if (u >= 0x0400 && u <= 0x040F) return u + 0x50;
@@ -145,27 +156,23 @@ char16_t UnicodeLower(char16_t u) {
     return u;
 }
 
-const CaseTables& Cases() {
-    static const CaseTables tables = [] {
-        CaseTables t;
-        for (unsigned b = 0; b < 256; ++b) {
-            t.upper[b] = t.lower[b] = static_cast<unsigned char>(b);
-            if (b == 0) continue;
-            char16_t u = Cp1251ToUnicode(static_cast<unsigned char>(b));
-            // A partner that 1251 lacks leaves the byte as it is rather than turning it into "?".
-            char upper = UnicodeToCp1251(UnicodeUpper(u));
-            char lower = UnicodeToCp1251(UnicodeLower(u));
-            if (upper != '?' || b == '?') t.upper[b] = static_cast<unsigned char>(upper);
-            if (lower != '?' || b == '?') t.lower[b] = static_cast<unsigned char>(lower);
-        }
-        return t;
-    }();
-    return tables;
+// Case pairs of 1251, derived from the code page table at compile time: Ђ..Џ / ђ..џ, А..Я / а..я and Ґ / ґ in
+// Unicode. A byte whose partner 1251 lacks is its own partner.
+constexpr std::array<unsigned char, 256> CaseTable(char16_t (*partnerOf)(char16_t)) {
+    std::array<unsigned char, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+        table[b] = static_cast<unsigned char>(b);
+        const char16_t partner = partnerOf(b < 0x80 ? static_cast<char16_t>(b) : kCp1251HighHalf[b - 0x80]);
+        for (unsigned p = 1; p < 256 && b != 0; ++p)
+            if ((p < 0x80 ? static_cast<char16_t>(p) : kCp1251HighHalf[p - 0x80]) == partner && partner != 0)
+                table[b] = static_cast<unsigned char>(p);
+    }
+    return table;
 }
 
 } // namespace
 
-bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error) {
+bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, int& error, InvalidUtf8 invalid) {
     out.clear();
     bytes = UpToZero(bytes);
     if (Is1251(codePage)) {
@@ -180,8 +187,9 @@ bool MultiByteToWide(std::string_view bytes, int codePage, std::u16string& out, 
     }
     out.reserve(bytes.size());
     for (size_t pos = 0; pos < bytes.size();) {
-        char32_t cp;
-        if (!DecodeUtf8(bytes, pos, cp)) {
+        bool valid = true;
+        const char32_t cp = DecodeUtf8(bytes, pos, valid);
+        if (!valid && invalid == InvalidUtf8::Fail) {
             out.clear();
             error = kErrorNoUnicodeTranslation;
             return false;
@@ -222,19 +230,61 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        char32_t cp;
-        if (!DecodeUtf8(utf8, pos, cp)) return {};
+        bool valid = true;
+        const char32_t cp = DecodeUtf8(utf8, pos, valid);
+        if (!valid) return {};
         out += UnicodeToCp1251(cp);
     }
     return out;
 }
 
-char UpperChar(char c) {
-    return static_cast<char>(Cases().upper[static_cast<unsigned char>(c)]);
+bool Utf8ToMultiByte(std::string_view utf8, int codePage, std::string& out, int& error) {
+    out.clear();
+    if (!Is1251(codePage) && codePage != kCodePageUtf8) {
+        error = kErrorInvalidParameter;
+        return false;
+    }
+    utf8 = UpToZero(utf8);
+    if (!Is1251(codePage)) {
+        // UTF-8 to UTF-8: well-formed sequences as they are, each ill-formed part as U+FFFD.
+        out.reserve(utf8.size());
+        for (size_t pos = 0; pos < utf8.size();) {
+            const size_t sequence = pos;
+            bool valid = true;
+            const char32_t cp = DecodeUtf8(utf8, pos, valid);
+            if (valid)
+                out.append(utf8.data() + sequence, pos - sequence);
+            else
+                AppendUtf8(out, cp);
+        }
+        return true;
+    }
+    // To 1251 every sequence becomes one byte, so the text never grows.
+    out.resize(utf8.size());
+    char* to = out.data();
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            *to++ = static_cast<char>(lead);
+            ++pos;
+        } else if ((lead == 0xD0 || lead == 0xD1) && pos + 1 < utf8.size() &&
+                   (static_cast<unsigned char>(utf8[pos + 1]) & 0xC0) == 0x80) {
+            // Cyrillic: two bytes, always well-formed.
+            *to++ = UnicodeToCp1251(((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3Fu));
+            pos += 2;
+        } else {
+            bool valid = true;
+            *to++ = UnicodeToCp1251(DecodeUtf8(utf8, pos, valid));
+        }
+    }
+    out.resize(static_cast<size_t>(to - out.data()));
+    return true;
 }
-char LowerChar(char c) {
-    return static_cast<char>(Cases().lower[static_cast<unsigned char>(c)]);
-}
+
+namespace detail {
+extern constexpr std::array<unsigned char, 256> kUpperCase = CaseTable(UnicodeUpper);
+extern constexpr std::array<unsigned char, 256> kLowerCase = CaseTable(UnicodeLower);
+} // namespace detail
 
 std::string UpperText(std::string_view text) {
     std::string out(text);

@@ -125,11 +125,16 @@ bool IsNumericText(std::string_view text) {
 double NumericValue(std::string_view text) {
     std::string_view core = NumericCore(text);
     if (core.empty()) return 0;
-    // strtod in the "C" locale: the process locale (Qt sets it from the environment) may want a decimal comma.
+    // from_chars reads as strtod does in the "C" locale (the process locale, which Qt sets from the
+    // environment, may want a decimal comma), rounds as correctly, and needs no copy; it takes no "+".
+    std::string_view digits = core.front() == '+' ? core.substr(1) : core;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc() && end == digits.data() + digits.size()) return value;
+    // Out of range: strtod's infinity or zero.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    std::string copy(core);
-    double value = strtod_l(copy.c_str(), nullptr, cLocale);
-    return value;
+    const std::string copy(core);
+    return strtod_l(copy.c_str(), nullptr, cLocale);
 }
 
 } // namespace kvilo::base

@@ -28,6 +28,8 @@ public:
 
     // The text form: a text as it stands, an integer in decimal, a real in its default text form (RealText).
     std::string text() const;
+    // The text as it stands, without a copy; only meaningful when isText().
+    std::string_view textView() const { return text_; }
     // The integer value: a real or a numeric text truncated toward zero; a text that is not numeric gives 0.
     int64_t integer() const;
     // The real value: a numeric text's value; a text that is not numeric gives 0.

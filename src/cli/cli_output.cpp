@@ -1,7 +1,5 @@
 #include "cli/cli_output.h"
 
-#include <array>
-
 #include "base/code_page.h"
 #include "base/control_text.h"
 #include "base/pictures.h"
@@ -16,27 +14,17 @@ std::string DateText(int32_t day) {
     return day == 0 ? std::string() : base::FormatPicture(day, "@d06.");
 }
 
-// The 18 values of a row in column order, UTF-8.
-std::array<std::string, 18> Values(const PartyRow& r) {
-    auto u = [](const auto& ansi) { return base::AnsiToUtf8(ansi.View()); };
-    return {u(r.QFName),
-            u(r.QFInn),
-            u(r.QFKpp),
-            u(r.QFOgrn),
-            u(r.QFLiZo),
-            u(r.QFAddress),
-            DateText(r.QFActDate),
-            DateText(r.QFRegDate),
-            DateText(r.QFLiqDate),
-            u(r.QFStatus),
-            u(r.QFDir),
-            u(r.QFDol),
-            r.QFBCount == 0 ? std::string() : std::to_string(r.QFBCount),
-            u(r.QFBType),
-            u(r.QFOkved),
-            u(r.QFOkpo),
-            u(r.QFLat),
-            u(r.QFLon)};
+// A field's value as kvilo-cli writes it, UTF-8: dates dd.mm.yyyy and the count, both empty when 0.
+std::string ValueText(const lookup::PartyField& field, const PartyRow& row) {
+    const base::Variant value = field.rowValue(row);
+    switch (field.value) {
+    case lookup::PartyValue::Date:
+        return DateText(static_cast<int32_t>(value.integer()));
+    case lookup::PartyValue::Count:
+        return value.integer() == 0 ? std::string() : value.text();
+    default:
+        return base::AnsiToUtf8(value.text());
+    }
 }
 
 void AppendEscape(std::string& out, unsigned code) {
@@ -71,26 +59,27 @@ std::string JsonString(const std::string& utf8) {
 } // namespace
 
 std::string RowsAsTsv(const lookup::PartyRows& rows) {
+    const auto& fields = lookup::PartyFields();
     std::string out;
-    for (size_t i = 0; i < lookup::kPartyRowFieldNames.size(); ++i)
-        out += (i ? "\t" : "") + std::string(lookup::kPartyRowFieldNames[i]);
+    for (size_t i = 0; i < fields.size(); ++i)
+        out += (i ? "\t" : "") + std::string(fields[i].cliName);
     out += "\n";
     for (const PartyRow& row : rows) {
-        auto values = Values(row);
-        for (size_t i = 0; i < values.size(); ++i)
-            out += (i ? "\t" : "") + base::BlankControlsUtf8(values[i]);
+        for (size_t i = 0; i < fields.size(); ++i)
+            out += (i ? "\t" : "") + base::BlankControlsUtf8(ValueText(fields[i], row));
         out += "\n";
     }
     return out;
 }
 
 std::string RowsAsJson(const lookup::PartyRows& rows) {
+    const auto& fields = lookup::PartyFields();
     std::string out = "[";
     for (size_t r = 0; r < rows.size(); ++r) {
-        auto values = Values(rows[r]);
         out += r ? ",\n{" : "\n{";
-        for (size_t i = 0; i < values.size(); ++i)
-            out += (i ? "," : "") + JsonString(lookup::kPartyRowFieldNames[i]) + ":" + JsonString(values[i]);
+        for (size_t i = 0; i < fields.size(); ++i)
+            out += (i ? "," : "") + JsonString(std::string(fields[i].cliName)) + ":" +
+                   JsonString(ValueText(fields[i], rows[r]));
         out += "}";
     }
     return out + (rows.empty() ? "]\n" : "\n]\n");

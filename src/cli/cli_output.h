@@ -8,13 +8,13 @@
 
 namespace kvilo::cli {
 
-// A header line of the 18 field names, then one line per row in list order. Dates are dd.mm.yyyy and
-// empty when 0, the branch count is empty when 0. Control characters inside a text (tabs and line breaks
-// among them) become blanks, so that every row stays one line of 18 fields and no text from a service can
-// drive the terminal.
+// A header line of the party fields' names (party_fields.h), then one line per row in list order. Dates are
+// dd.mm.yyyy and empty when 0, the branch count is empty when 0. Control characters inside a text (tabs and
+// line breaks among them) become blanks, so that every row stays one line with a value for each field and no
+// text from a service can drive the terminal.
 std::string RowsAsTsv(const lookup::PartyRows& rows);
 
-// One JSON array of objects keyed by the field names; the values are the texts, control characters escaped.
+// One JSON array of objects keyed by the fields' names; the values are the texts, control characters escaped.
 std::string RowsAsJson(const lookup::PartyRows& rows);
 
 // "caption: text" with "|" turned into line breaks, in UTF-8, ending with a line break; control characters

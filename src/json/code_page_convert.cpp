@@ -37,28 +37,41 @@ std::string BytesFromUnits(std::u16string_view units) {
 
 } // namespace
 
-std::string ConvertCodePage(std::string_view text, int fromCodePage, int toCodePage) {
-    if (base::RightTrim(text).empty()) return {};
+void ConvertCodePage(std::string_view text, int fromCodePage, int toCodePage, std::string& out) {
+    out.clear();
+    if (base::RightTrim(text).empty()) return;
+    int error = 0;
+    if (fromCodePage == kCodePageUtf8 && toCodePage != kCodePageUtf16) {
+        // The answers of the web services take this way: the same bytes as through UTF-16, without it.
+        if (!base::Utf8ToMultiByte(text, toCodePage, out, error)) TraceFailure("WideCharToMultiByte", error);
+        return;
+    }
     std::u16string units;
     if (fromCodePage == kCodePageUtf16) {
         units = UnitsFromBytes(text);
     } else {
-        int error = 0;
         const size_t zero = text.find('\0');
-        if (!base::MultiByteToWide(text.substr(0, zero), fromCodePage, units, error)) {
+        if (!base::MultiByteToWide(text.substr(0, zero), fromCodePage, units, error, base::InvalidUtf8::Replace)) {
             TraceFailure("MultiByteToWideChar", error);
-            return {};
+            return;
         }
     }
-    if (toCodePage == kCodePageUtf16) return BytesFromUnits(units);
-    std::string out;
-    int error = 0;
+    if (toCodePage == kCodePageUtf16) {
+        out = BytesFromUnits(units);
+        return;
+    }
     if (!base::WideToMultiByte(units, toCodePage, out, error)) {
         TraceFailure("WideCharToMultiByte", error);
-        return {};
+        out.clear();
+        return;
     }
     const size_t zero = out.find('\0');
     if (zero != std::string::npos) out.resize(zero);
+}
+
+std::string ConvertCodePage(std::string_view text, int fromCodePage, int toCodePage) {
+    std::string out;
+    ConvertCodePage(text, fromCodePage, toCodePage, out);
     return out;
 }
 

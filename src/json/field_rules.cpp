@@ -66,36 +66,36 @@ void InheritDefaults(TJsonNode* array, const TJsonNode* defaults) {
 
 } // namespace
 
-void ParseFieldRules(std::string_view rulesText, FieldRuleList& rules) {
+bool ParseFieldRules(std::string_view rulesText, FieldRuleList& rules) {
     rules.Free();
-    if (base::RightTrim(rulesText).empty()) return;
+    if (base::RightTrim(rulesText).empty()) return true;
     TJsonParser parser;
     JsonTree root = ParseJson(parser, rulesText, -1);
     if (!root) {
         JsonTrace("[ParseFieldRules] Syntax error near \"" + std::string(base::RightTrim(parser.PARSEERRORSTRING)) +
                   "\" at position " + std::to_string(parser.PARSEERRORPOS));
-        return;
+        return false;
     }
     if (IsObject(root.get())) {
         JsonTree array(CreateArray());
-        if (!array || !AddItemToArray(array.get(), root.get())) return;
+        if (!array || !AddItemToArray(array.get(), root.get())) return false;
         root.release();
         root = std::move(array);
     } else if (!IsArray(root.get())) {
         JsonTrace("[ParseFieldRules] Unable to parse options.");
-        return;
+        return false;
     }
     const TJsonNode* defaults = FindDefaultElement(root.get());
     if (defaults == nullptr) {
         TJsonNode* blank = BlankDefaultElement();
         if (!AddItemToArray(root.get(), blank)) {
             DeleteJson(blank);
-            return;
+            return false;
         }
         defaults = blank;
     }
     InheritDefaults(root.get(), defaults);
-    JsonToList(root.get(), rules, 0, {});
+    return JsonToList(root.get(), rules, 0, {});
 }
 
 void FindRule(FieldRuleList& rules, std::string_view fieldName) {

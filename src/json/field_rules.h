@@ -70,8 +70,9 @@ private:
 RuleHelper* ResolveRuleHelper(uint32_t handle);
 
 // Rebuilds `rules` from the rules text. A blank text leaves it empty (every field then gets the blank rule);
-// a text that does not parse, or is not an object or array, writes a trace line and leaves it empty.
-void ParseFieldRules(std::string_view rulesText, FieldRuleList& rules);
+// a text that does not parse, or is not an object or array, writes a trace line and leaves it empty. True
+// when the text was read without a fault (a blank text included).
+bool ParseFieldRules(std::string_view rulesText, FieldRuleList& rules);
 
 // Selects the rule for `fieldName` into the list's buffer: the first rule of that name, else the default
 // ("*"), else the blank rule. When the rule selected before had a helper, its OnRuleFound is called.

@@ -1,6 +1,7 @@
 #include "json/json_mapping.h"
 
 #include <cstring>
+#include <memory>
 
 #include "base/blank_text.h"
 #include "base/code_page.h"
@@ -94,18 +95,20 @@ bool LoadField(const TJsonNode& member, RecordView record, int32_t index, const 
     return true;
 }
 
-// Loads one member into the first field whose JSON name matches it and that can take it.
-void LoadMember(const TJsonNode& member, RecordView record, const RuleSet& rules, RuleCursor& cursor) {
+// Loads one member into the first field whose JSON name matches it and that can take it. `layout` holds the
+// record's precomputed rules when no rule has a helper.
+void LoadMember(const TJsonNode& member, RecordView record, const RuleSet& rules, RuleCursor& cursor,
+                const LayoutRules* layout) {
     const std::string_view memberName = member.NAME.View();
-    if (!rules.HasHelpers()) {
+    if (layout != nullptr) {
         // Without helpers a field's rule depends on its name alone, so the layout's precomputed index
         // answers at once.
-        const LayoutRules& layout = rules.RulesOf(record);
-        const auto fields = layout.fieldsByJsonName.find(MemberKey(memberName));
-        if (fields == layout.fieldsByJsonName.end()) return;
+        const auto fields = layout->fieldsByJsonName.find(memberName);
+        if (fields == layout->fieldsByJsonName.end()) return;
         for (int32_t index : fields->second) {
             const auto slot = static_cast<size_t>(index - 1);
-            if (LoadField(member, record, index, rules.RuleAt(layout.ruleIndex[slot]), layout.fieldNames[slot], rules))
+            if (LoadField(member, record, index, rules.RuleAt(layout->ruleIndex[slot]), layout->fieldNames[slot],
+                          rules))
                 return;
         }
         return;
@@ -204,8 +207,9 @@ TJsonNode* ScalarField(const Variant& value, const TFieldRule& rule) {
 
 bool LoadRecord(const TJsonNode* node, RecordView record, const RuleSet& rules) {
     RuleCursor cursor(rules);
+    const LayoutRules* layout = rules.HasHelpers() ? nullptr : &rules.RulesOf(record);
     for (const TJsonNode* member = node->CHILD; member != nullptr; member = member->NEXT)
-        if (!base::RightTrim(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor);
+        if (!base::RightTrim(member->NAME.View()).empty()) LoadMember(*member, record, rules, cursor, layout);
     return true;
 }
 
@@ -318,38 +322,84 @@ JsonTree WriteScalarArray(RecordList* list, int32_t fieldNumber, const RuleSet& 
     return array;
 }
 
+// A rules text always gives the same rules: each thread keeps the last text it read without a fault, with
+// its rules, and uses them again while that text comes again (a lookup passes the same text every time).
+// A text with faults is read, and its trace lines written, at every use.
+std::shared_ptr<const RuleSet> RulesFor(std::string_view rulesText) {
+    thread_local std::string lastText;
+    thread_local std::shared_ptr<const RuleSet> lastRules;
+    if (lastRules && lastText == rulesText) return lastRules;
+    auto rules = std::make_shared<const RuleSet>(rulesText);
+    if (rules->Clean()) {
+        lastText.assign(rulesText);
+        lastRules = rules;
+    }
+    return rules;
+}
+
 } // namespace
 
 bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText) {
     if (!IsObject(node) || !record.IsValid()) return false;
     record.Clear();
     if (node->CHILD == nullptr) return true;
-    const RuleSet rules(rulesText);
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
     return LoadRecord(node, record, rules);
+}
+
+JsonTree ParseForRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                        std::string_view rulesText, int32_t maxElements) {
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
+    ParseFilter filter;
+    filter.KeepElements(maxElements);
+    if (!rules.HasHelpers() && record.IsValid()) {
+        // The JSON names of every field a member can land in: the record's own (groups included, as the
+        // flat enumeration lists them), and those of every list an array can be sent into.
+        const auto keep = [&](RecordView view) {
+            for (const auto& [key, fields] : rules.RulesOf(view).fieldsByJsonName)
+                filter.KeepMember(key);
+        };
+        keep(record);
+        for (const TFieldRule& rule : rules.Rules())
+            if (RecordList* list = ResolveList(rule.INSTANCE)) keep(list->Buffer());
+    }
+    return ParseJson(parser, text, codePage, filter);
+}
+
+bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                      std::string_view rulesText, int32_t maxElements) {
+    const JsonTree root = ParseForRecord(parser, text, codePage, record, rulesText, maxElements);
+    return JsonToRecord(root.get(), record, rulesText);
 }
 
 bool JsonToList(const TJsonNode* node, RecordList& list, int32_t fieldNumber, std::string_view rulesText) {
     if (!IsArray(node)) return false;
     if (node->CHILD == nullptr) return true;
-    const RuleSet rules(rulesText);
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
     return LoadList(node, list, fieldNumber, rules);
 }
 
 JsonTree RecordToJson(RecordView record, std::string_view rulesText, bool lowerCase) {
-    const RuleSet rules(rulesText);
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
     return WriteRecord(record, rules, lowerCase);
 }
 
 JsonTree ListToJson(RecordList* list, std::string_view rulesText, bool lowerCase) {
     // The rules text is read only when there is a list to write, so a blank answer writes no trace.
     if (list == nullptr) return JsonTree(CreateArray());
-    const RuleSet rules(rulesText);
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
     return WriteList(list, rules, lowerCase);
 }
 
 JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_view rulesText, bool lowerCase) {
     if (list == nullptr) return JsonTree(CreateArray());
-    const RuleSet rules(rulesText);
+    const std::shared_ptr<const RuleSet> parsed = RulesFor(rulesText);
+    const RuleSet& rules = *parsed;
     return WriteScalarArray(list, fieldNumber, rules, lowerCase);
 }
 

@@ -17,6 +17,7 @@
 
 #include "json/field_rules.h"
 #include "json/json_node.h"
+#include "json/json_parser.h"
 #include "json/record_list.h"
 #include "json/record_view.h"
 
@@ -25,6 +26,20 @@ namespace kvilo::json {
 // Clears the record and loads the members of an Object into it. False (record untouched) for anything
 // that is not an Object. Members without a matching field are ignored.
 bool JsonToRecord(const TJsonNode* node, RecordView record, std::string_view rulesText = {});
+
+// JSON text straight into a record: ParseJson (with `codePage`, leaving any error on `parser`) followed by
+// JsonToRecord, with the same result, except that the tree holds only what the record can take: members
+// whose name is the JSON name of a field of the record, of its groups or of a list that the rules send an
+// array into, and of each array its first `maxElements` elements (so such a list receives at most that
+// many records). Everything else is checked but never built. Rules that name a helper (which may look at
+// any node) get every member. False when the text does not parse or is not an Object.
+bool JsonTextToRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                      std::string_view rulesText = {}, int32_t maxElements = INT32_MAX);
+
+// The tree JsonTextToRecord loads from: `text` parsed keeping only what the record (and the lists the rules
+// send arrays into) can take, for a caller that looks at the tree before loading it with JsonToRecord.
+JsonTree ParseForRecord(TJsonParser& parser, std::string_view text, int32_t codePage, RecordView record,
+                        std::string_view rulesText = {}, int32_t maxElements = INT32_MAX);
 
 // Appends one record per element of an Array (objects through JsonToRecord; scalars into field
 // `fieldNumber`, 0 meaning 1). False for anything that is not an Array; the list is not emptied first.

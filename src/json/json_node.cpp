@@ -1,6 +1,7 @@
 #include "json/json_node.h"
 
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "base/blank_text.h"
@@ -9,6 +10,56 @@
 namespace kvilo::json {
 
 namespace {
+
+// At most this many released nodes wait per thread (under half a megabyte); beyond it they go back to the
+// heap, so a large tree does not stay allocated after it is released.
+constexpr size_t kKeptNodes = 4096;
+
+struct ReleasedNode {
+    ReleasedNode* next;
+};
+
+class NodeCache {
+public:
+    NodeCache() = default;
+    NodeCache(const NodeCache&) = delete;
+    NodeCache& operator=(const NodeCache&) = delete;
+    ~NodeCache() {
+        closed_ = true;
+        while (head_ != nullptr)
+            ::operator delete(std::exchange(head_, head_->next));
+    }
+
+    void* Take() {
+        if (head_ == nullptr) return nullptr;
+        --count_;
+        return std::exchange(head_, head_->next);
+    }
+    // False when the cache is full (or gone with its thread): the caller frees the block.
+    bool Keep(void* block) {
+        if (closed_ || count_ == kKeptNodes) return false;
+        head_ = new (block) ReleasedNode{head_};
+        ++count_;
+        return true;
+    }
+
+private:
+    ReleasedNode* head_ = nullptr;
+    size_t count_ = 0;
+    bool closed_ = false;
+};
+
+// The sanitizers must see every node's life from the heap itself.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCacheNodes = false;
+#else
+constexpr bool kCacheNodes = true;
+#endif
+
+NodeCache& Released() {
+    thread_local NodeCache cache;
+    return cache;
+}
 
 TJsonNode* NewNode(int32_t type) {
     auto* node = new (std::nothrow) TJsonNode;
@@ -45,6 +96,23 @@ TJsonNode* AddOrDelete(TJsonNode* object, std::string_view name, TJsonNode* item
 }
 
 } // namespace
+
+void* TJsonNode::operator new(std::size_t size) {
+    if (void* block = operator new(size, std::nothrow)) return block;
+    throw std::bad_alloc();
+}
+
+void* TJsonNode::operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    if (kCacheNodes && size == sizeof(TJsonNode))
+        if (void* block = Released().Take()) return block;
+    return ::operator new(size, std::nothrow);
+}
+
+void TJsonNode::operator delete(void* block, std::size_t size) noexcept {
+    if (block == nullptr) return;
+    if (kCacheNodes && size == sizeof(TJsonNode) && Released().Keep(block)) return;
+    ::operator delete(block);
+}
 
 void DeleteJson(TJsonNode* node) {
     // Depth first without recursion: the siblings still to be released wait on a heap stack, one entry per

@@ -9,8 +9,10 @@
 //
 // Text is Windows-1251 (or whatever code page the parser was asked for); comparisons of names ignore
 // trailing blanks, and the case-insensitive ones fold Cyrillic 1251 letters as well as ASCII.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string_view>
 
 #include "base/variant.h"
@@ -50,6 +52,12 @@ public:
     TJsonText NAME; // member name inside an object
 
     int32_t Kind() const { return TYPE & 0xFF; }
+
+    // Every parse makes and releases nodes by the hundred: each thread keeps some released nodes for the
+    // next ones instead of returning them to the heap each time.
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* block, std::size_t size) noexcept;
 };
 
 // Releases `node` and every sibling after it on the NEXT chain, with their children. Iterative: neither

@@ -1,9 +1,13 @@
 #include "json/json_parser.h"
 
+#include <array>
+#include <bit>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "base/blank_text.h"
+#include "base/code_page.h"
 #include "base/variant.h"
 #include "text/string_builder.h"
 #include "json/code_page_convert.h"
@@ -23,20 +27,23 @@ bool IsNumberChar(unsigned char c) {
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E' || c == '.';
 }
 
+// The value of each hex digit, 16 for every other byte.
+constexpr std::array<uint8_t, 256> kHexDigits = [] {
+    std::array<uint8_t, 256> digits{};
+    for (unsigned c = 0; c < 256; ++c)
+        digits[c] = c >= '0' && c <= '9'   ? static_cast<uint8_t>(c - '0')
+                    : c >= 'A' && c <= 'F' ? static_cast<uint8_t>(c - 'A' + 10)
+                    : c >= 'a' && c <= 'f' ? static_cast<uint8_t>(c - 'a' + 10)
+                                           : 16;
+    return digits;
+}();
+
 // Four hex digits; any other character makes the whole value 0.
 uint32_t Hex4(const char* digits) {
     uint32_t value = 0;
     for (int i = 0; i < 4; ++i) {
-        const char c = digits[i];
-        uint32_t digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<uint32_t>(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<uint32_t>(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<uint32_t>(c - 'a' + 10);
-        else
-            return 0;
+        const uint8_t digit = kHexDigits[static_cast<unsigned char>(digits[i])];
+        if (digit == 16) return 0;
         value = (value << 4) | digit;
     }
     return value;
@@ -113,63 +120,73 @@ bool FastNumber(std::string_view text, double& value) {
     return true;
 }
 
+// Eight bytes at a time: whether any of them is zero, or equals `byte`.
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+uint64_t Word(const char* at) {
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+// The high bit of each zero byte of `word`, and maybe of bytes above the lowest zero byte (a borrow); the
+// lowest bit set marks the first zero byte exactly.
+uint64_t ZeroBytes(uint64_t word) {
+    return (word - kOnes) & ~word & kHighBits;
+}
+bool HasZeroByte(uint64_t word) {
+    return ZeroBytes(word) != 0;
+}
+
+// How many of the eight bytes at the start of `word` come before the first quote or backslash (8: none).
+size_t PlainBytes(uint64_t word) {
+    const uint64_t found = ZeroBytes(word ^ (kOnes * '"')) | ZeroBytes(word ^ (kOnes * '\\'));
+    if (found == 0) return 8;
+    if constexpr (std::endian::native == std::endian::little) return static_cast<size_t>(std::countr_zero(found)) / 8;
+    return 0; // elsewhere the bytes are looked at one by one
+}
+
 // ASCII text without zero bytes reads the same in every code page the program knows, so it needs no trip
 // through UTF-16.
 bool NeedsConversion(std::string_view bytes, int32_t codePage) {
     if (codePage != 0 && codePage != 1251 && codePage != kCodePageUtf8) return true;
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        const uint64_t word = Word(bytes.data() + i);
+        if ((word & kHighBits) != 0 || HasZeroByte(word)) return true;
+    }
+    for (; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
         if (b == 0 || b >= 0x80) return true;
     }
     return false;
 }
 
 // The state of one parse. Offsets are 0-based internally; POS (1-based) is offset + 1.
+//
+// Values are read by one grammar in two modes: Keep builds nodes, !Keep only checks what it reads (the
+// parts a filter leaves out), so that both fail at the same places.
 class ParseState {
 public:
-    ParseState(TJsonParser& parser, std::string_view content, size_t length)
+    ParseState(TJsonParser& parser, std::string_view content, size_t length, const ParseFilter* filter)
         : parser_(parser), content_(content.data()), length_(length),
-          depthLimit_(parser.DEPTHLIMIT < 0 ? INT32_MAX : parser.DEPTHLIMIT), codePage_(parser.CODEPAGE) {}
+          depthLimit_(parser.DEPTHLIMIT < 0 ? INT32_MAX : parser.DEPTHLIMIT), codePage_(parser.CODEPAGE),
+          filter_(filter) {}
 
     size_t Offset() const { return offset_; }
     void SetOffset(size_t offset) { offset_ = offset; }
 
+    // cJSON's rule: at the end of the text there is nothing to skip; a skip that runs to the end steps back
+    // onto the last byte, so that what comes next fails inside the text. (Stepping back also when the skip
+    // starts at the end would put the offset on the bracket just read and let it close a second container.)
     void SkipWhitespace() {
+        if (offset_ >= length_) return;
         while (offset_ < length_ && static_cast<unsigned char>(content_[offset_]) <= 32)
             ++offset_;
-        if (offset_ >= length_) offset_ = length_ - 1;
+        if (offset_ == length_) --offset_;
     }
 
-    bool ParseValue(TJsonNode& item) {
-        if (!CanAccess(0)) return false;
-        if (Matches("null")) {
-            item.TYPE = kJsonNull;
-            offset_ += 4;
-            return true;
-        }
-        if (Matches("false")) {
-            item.TYPE = kJsonFalse;
-            item.VALUEINT = 0;
-            offset_ += 5;
-            return true;
-        }
-        if (Matches("true")) {
-            item.TYPE = kJsonTrue;
-            item.VALUEINT = 1;
-            offset_ += 4;
-            return true;
-        }
-        const char c = At(0);
-        if (c == '"') {
-            if (!ParseString(item.VALUESTRING)) return false;
-            item.TYPE = kJsonString;
-            return true;
-        }
-        if (c == '-' || (c >= '0' && c <= '9')) return ParseNumber(item);
-        if (c == '[') return ParseContainer(item, false);
-        if (c == '{') return ParseContainer(item, true);
-        return false;
-    }
+    bool ParseValue(TJsonNode& item) { return Value<true>(&item); }
 
 private:
     bool CanAccess(size_t index) const { return offset_ + index < length_; }
@@ -180,7 +197,47 @@ private:
     int32_t Pos() const { return static_cast<int32_t>(offset_ + 1); }
     int32_t Len() const { return static_cast<int32_t>(length_); }
 
-    bool ParseNumber(TJsonNode& item) {
+    // A literal: its word must stand here in full.
+    template <bool Keep> bool Literal(TJsonNode* item, std::string_view word, int32_t type) {
+        if (!Matches(word)) return false;
+        if constexpr (Keep) {
+            item->TYPE = type;
+            if (type != kJsonNull) item->VALUEINT = type == kJsonTrue ? 1 : 0;
+        }
+        offset_ += word.size();
+        return true;
+    }
+
+    template <bool Keep> bool Value(TJsonNode* item) {
+        if (!CanAccess(0)) return false;
+        const char c = At(0);
+        switch (c) {
+        case 'n':
+            return Literal<Keep>(item, "null", kJsonNull);
+        case 'f':
+            return Literal<Keep>(item, "false", kJsonFalse);
+        case 't':
+            return Literal<Keep>(item, "true", kJsonTrue);
+        case '"': {
+            std::string_view text;
+            if (!ReadString(text, Keep)) return false;
+            if constexpr (Keep) {
+                item->VALUESTRING.Assign(text);
+                item->TYPE = kJsonString;
+                NotifyLongString(item->VALUESTRING);
+            }
+            return true;
+        }
+        case '[':
+        case '{':
+            return Container<Keep>(item, c == '{');
+        default:
+            if (c == '-' || (c >= '0' && c <= '9')) return Number<Keep>(item);
+            return false;
+        }
+    }
+
+    template <bool Keep> bool Number(TJsonNode* item) {
         size_t count = 0;
         while (count < kMaxNumberLength && CanAccess(count) && IsNumberChar(static_cast<unsigned char>(At(count))))
             ++count;
@@ -188,11 +245,13 @@ private:
         double value = 0;
         if (!FastNumber(number, value)) {
             if (!base::IsNumericText(number)) return false;
-            value = base::NumericValue(number);
+            if constexpr (Keep) value = base::NumericValue(number);
         }
-        SetNumber(item, value);
-        item.VALUESTRING.Assign(number);
-        item.TYPE = kJsonNumber;
+        if constexpr (Keep) {
+            SetNumber(*item, value);
+            item->VALUESTRING.Assign(number);
+            item->TYPE = kJsonNumber;
+        }
         offset_ += count;
         return true;
     }
@@ -200,22 +259,30 @@ private:
     // The closing quote of the string whose opening quote is at the current offset, stepping over escaped
     // characters; nullptr when the input ends first.
     const char* FindClosingQuote(bool& hasEscapes) const {
-        const char* from = content_ + offset_ + 1;
+        const char* at = content_ + offset_ + 1;
         const char* limit = content_ + length_;
         hasEscapes = false;
-        while (from < limit) {
-            const auto* quote = static_cast<const char*>(std::memchr(from, '"', static_cast<size_t>(limit - from)));
-            if (quote == nullptr) return nullptr;
-            const auto* slash = static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(quote - from)));
-            if (slash == nullptr) return quote;
-            hasEscapes = true;
-            from = slash + 2;
+        while (at < limit) {
+            // Plain bytes are passed over up to eight at once.
+            if (limit - at >= 8) {
+                const size_t plain = PlainBytes(Word(at));
+                at += plain;
+                if (plain == 8) continue;
+            }
+            if (*at == '"') return at;
+            if (*at == '\\') {
+                hasEscapes = true;
+                at += 2;
+            } else {
+                ++at;
+            }
         }
         return nullptr;
     }
 
-    // One \u sequence (or a surrogate pair) at `at`, appended as UTF-8; `consumed` is 6 or 12.
-    static bool DecodeUnicode(const char* at, const char* close, text::TStringBuilder& out, size_t& consumed) {
+    // One \u sequence (or a surrogate pair) at `at`, appended as UTF-8 when building; `consumed` is 6 or 12.
+    template <bool Build>
+    static bool DecodeUnicode(const char* at, const char* close, text::TStringBuilder* out, size_t& consumed) {
         if (close - at < 6) return Fail("input ends unexpectedly");
         const uint32_t first = Hex4(at + 2);
         if (first >= 0xDC00 && first <= 0xDFFF) return Fail("the code is invalid");
@@ -231,7 +298,7 @@ private:
             consumed = 12;
         }
         if (codePoint > 0x10FFFF) return Fail("invalid unicode codepoint");
-        AppendUtf8(out, codePoint);
+        if constexpr (Build) AppendUtf8(*out, codePoint);
         return true;
     }
 
@@ -240,14 +307,16 @@ private:
         return false;
     }
 
-    static bool DecodeEscapes(const char* from, const char* close, text::TStringBuilder& out) {
-        out.Init(static_cast<int32_t>(close - from) + 1);
+    // The escapes between `from` and `close` decoded into `out`, or only checked when not building: a
+    // string that is left out fails where a kept one would, with the same trace lines.
+    template <bool Build> static bool DecodeEscapes(const char* from, const char* close, text::TStringBuilder* out) {
+        if constexpr (Build) out->Init(static_cast<int32_t>(close - from) + 1);
         while (from < close) {
             if (*from != '\\') {
                 const auto* slash =
                     static_cast<const char*>(std::memchr(from, '\\', static_cast<size_t>(close - from)));
                 const char* runEnd = slash == nullptr ? close : slash;
-                out.Cat(from, static_cast<int32_t>(runEnd - from));
+                if constexpr (Build) out->Cat(from, static_cast<int32_t>(runEnd - from));
                 from = runEnd;
                 continue;
             }
@@ -275,44 +344,69 @@ private:
                 break;
             case 'u': {
                 size_t consumed = 0;
-                if (!DecodeUnicode(from, close, out, consumed)) return false;
+                if (!DecodeUnicode<Build>(from, close, out, consumed)) return false;
                 from += consumed;
                 continue;
             }
             default:
                 return false;
             }
-            out.Cat(&plain, 1);
+            if constexpr (Build) out->Cat(&plain, 1);
             from += 2;
         }
         return true;
     }
 
-    bool ParseString(TJsonText& target) {
+    // The string at the current offset with its escapes decoded and in the code page; steps over the
+    // closing quote. `text` views the input or a buffer of the state, valid until the next string is read.
+    // A string that is not kept is only checked: its escapes are not decoded, its text not converted.
+    bool ReadString(std::string_view& text, bool keep) {
         if (!CanAccess(0) || At(0) != '"') return false;
         bool hasEscapes = false;
         const char* close = FindClosingQuote(hasEscapes);
         if (close == nullptr) return false;
         const char* from = content_ + offset_ + 1;
-        std::string_view bytes(from, static_cast<size_t>(close - from));
-        text::TStringBuilder decoded;
-        if (hasEscapes) {
-            if (!DecodeEscapes(from, close, decoded)) return false;
-            bytes = decoded.Text();
+        text = std::string_view(from, static_cast<size_t>(close - from));
+        if (hasEscapes && !keep) {
+            if (!DecodeEscapes<false>(from, close, nullptr)) return false;
+        } else if (hasEscapes) {
+            // A builder is filled once: each escaped string gets a fresh one.
+            escaped_.emplace();
+            if (!DecodeEscapes<true>(from, close, &*escaped_)) return false;
+            text = escaped_->Text();
         }
-        if (codePage_ != kCodePageUtf16 && NeedsConversion(bytes, codePage_)) {
+        if (keep && codePage_ != kCodePageUtf16 && NeedsConversion(text, codePage_)) {
             // A failed conversion leaves the string empty; the parse goes on.
-            target.Assign(ConvertCodePage(bytes, kCodePageUtf8, codePage_));
-        } else {
-            target.Assign(bytes);
+            ConvertCodePage(text, kCodePageUtf8, codePage_, converted_);
+            text = converted_;
         }
         offset_ = static_cast<size_t>(close - content_) + 1;
-        if (target.Length() >= parser_.NOTIFYSTRINGSIZE) parser_.OnParseProgress(Len(), Pos(), depth_);
         return true;
     }
 
-    // cJSON's array and object rules; children are linked through a tail pointer, in constant time each.
-    bool ParseContainer(TJsonNode& item, bool isObject) {
+    void NotifyLongString(const TJsonText& stored) {
+        if (stored.Length() >= parser_.NOTIFYSTRINGSIZE) parser_.OnParseProgress(Len(), Pos(), depth_);
+    }
+
+    // The name of a member, then the colon; true with `kept` telling whether the filter keeps the member.
+    template <bool Keep> bool MemberName(std::string_view& name, bool& kept) {
+        if (!ReadString(name, Keep)) return false;
+        kept = Keep && (filter_ == nullptr || filter_->KeepsMember(name));
+        if (kept) {
+            // The name goes into a node only after the colon; its progress is reported where it ends.
+            name_.Assign(name);
+            NotifyLongString(name_);
+        }
+        SkipWhitespace();
+        if (!CanAccess(0) || At(0) != ':') return false;
+        ++offset_;
+        SkipWhitespace();
+        return true;
+    }
+
+    // cJSON's array and object rules; kept children are linked through a tail pointer, in constant time
+    // each.
+    template <bool Keep> bool Container(TJsonNode* item, bool isObject) {
         if (depth_ >= kNestingLimit) return false;
         ++depth_;
         const char open = isObject ? '{' : '[';
@@ -327,7 +421,7 @@ private:
                 return false;
             }
             --offset_;
-            if (!ParseMembers(head, isObject) || !CanAccess(0) || At(0) != closeBracket) {
+            if (!Children<Keep>(head, isObject) || !CanAccess(0) || At(0) != closeBracket) {
                 DeleteJson(head);
                 return false;
             }
@@ -338,36 +432,40 @@ private:
             head = nullptr;
         }
         --depth_;
-        item.TYPE = isObject ? kJsonObject : kJsonArray;
-        item.CHILD = head;
+        if constexpr (Keep) {
+            item->TYPE = isObject ? kJsonObject : kJsonArray;
+            item->CHILD = head;
+        }
         ++offset_;
         return true;
     }
 
-    // The comma-separated children; `head` receives what was gathered even on failure, for the caller to
+    // The comma-separated children; `head` receives what was kept even on failure, for the caller to
     // delete.
-    bool ParseMembers(TJsonNode*& head, bool isObject) {
+    template <bool Keep> bool Children(TJsonNode*& head, bool isObject) {
         TJsonNode* tail = nullptr;
+        int32_t index = 0;
         do {
-            auto* child = new (std::nothrow) TJsonNode;
-            if (child == nullptr) return false;
-            if (tail == nullptr) {
-                head = child;
-            } else {
-                tail->NEXT = child;
-                child->PREV = tail;
-            }
-            tail = child;
             ++offset_;
             SkipWhitespace();
-            if (isObject) {
-                if (!ParseString(child->NAME)) return false;
-                SkipWhitespace();
-                if (!CanAccess(0) || At(0) != ':') return false;
-                ++offset_;
-                SkipWhitespace();
+            bool kept = Keep && (isObject || filter_ == nullptr || filter_->KeepsElement(index++));
+            std::string_view name;
+            if (isObject && !MemberName<Keep>(name, kept)) return false;
+            if (!kept) {
+                if (!Value<false>(nullptr)) return false;
+            } else {
+                auto* child = new (std::nothrow) TJsonNode;
+                if (child == nullptr) return false;
+                if (tail == nullptr) {
+                    head = child;
+                } else {
+                    tail->NEXT = child;
+                    child->PREV = tail;
+                }
+                tail = child;
+                if (isObject) child->NAME.MoveFrom(name_);
+                if (!Value<true>(child)) return false;
             }
-            if (!ParseValue(*child)) return false;
             SkipWhitespace();
         } while (CanAccess(0) && At(0) == ',');
         return true;
@@ -380,6 +478,10 @@ private:
     int32_t depth_ = 0;
     int32_t depthLimit_;
     int32_t codePage_;
+    const ParseFilter* filter_;
+    std::optional<text::TStringBuilder> escaped_; // the decoded bytes of the string read last, when it had escapes
+    std::string converted_;                       // its bytes in the code page, when they needed converting
+    TJsonText name_;                              // the name of the member being read, until its node takes it
 };
 
 void RecordError(TJsonParser& parser, std::string_view text, int32_t position) {
@@ -412,7 +514,9 @@ bool IsWholeText(const TJsonNode& root, std::string_view valueText) {
 
 } // namespace
 
-JsonTree Parse(TJsonParser& parser, std::string_view text) {
+namespace {
+
+JsonTree ParseText(TJsonParser& parser, std::string_view text, const ParseFilter* filter) {
     parser.PARSEERRORSTRING.assign(kErrorExcerptLength, ' ');
     parser.PARSEERRORPOS = 0;
     const std::string_view trimmed = base::RightTrim(text);
@@ -420,7 +524,7 @@ JsonTree Parse(TJsonParser& parser, std::string_view text) {
 
     JsonTree root(new (std::nothrow) TJsonNode);
     if (!root) return nullptr;
-    ParseState state(parser, trimmed, trimmed.size());
+    ParseState state(parser, trimmed, trimmed.size(), filter);
     size_t start = 0;
     if (trimmed.size() >= 3 && trimmed.substr(0, 3) == "\xEF\xBB\xBF") start = 3;
     state.SetOffset(start);
@@ -438,9 +542,41 @@ JsonTree Parse(TJsonParser& parser, std::string_view text) {
     return root;
 }
 
+} // namespace
+
+void ParseFilter::KeepMember(std::string_view name) {
+    named_ = true;
+    std::string key = base::UpperText(base::RightTrim(name));
+    if (keysByLength_.size() <= key.size()) keysByLength_.resize(key.size() + 1);
+    keysByLength_[key.size()].push_back(std::move(key));
+}
+
+bool ParseFilter::KeepsMember(std::string_view name) const {
+    if (!named_) return true;
+    // Most names of an answer differ from every key in length, and are passed over at once.
+    name = base::RightTrim(name);
+    if (name.size() >= keysByLength_.size()) return false;
+    for (const std::string& key : keysByLength_[name.size()]) {
+        size_t i = 0;
+        while (i < name.size() && base::UpperChar(name[i]) == key[i])
+            ++i;
+        if (i == name.size()) return true;
+    }
+    return false;
+}
+
+JsonTree Parse(TJsonParser& parser, std::string_view text) {
+    return ParseText(parser, text, nullptr);
+}
+
 JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage) {
     parser.CODEPAGE = codePage;
-    return Parse(parser, text);
+    return ParseText(parser, text, nullptr);
+}
+
+JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage, const ParseFilter& filter) {
+    parser.CODEPAGE = codePage;
+    return ParseText(parser, text, &filter);
 }
 
 std::string MinifyJson(std::string_view text) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "json/json_node.h"
 
@@ -32,8 +33,36 @@ public:
     int32_t NOTIFYSTRINGSIZE = 8193;
 };
 
+// Which parts of a document a parse keeps in the tree. Everything is read and checked as usual, and an
+// error anywhere fails the parse as usual; what is not kept leaves no node behind and is not converted,
+// so that a caller who reads a few members of a large answer builds (and pays for) only those.
+//
+//   ParseFilter filter;
+//   filter.KeepMember("suggestions");   // members of any object, by name
+//   filter.KeepElements(20);            // the first elements of every array
+class ParseFilter {
+public:
+    // Keeps the members whose name equals `name` without regard to letter case (1251) and trailing blanks,
+    // and no others. Until it is first called, every member is kept.
+    void KeepMember(std::string_view name);
+    // Keeps the first `count` elements of every array (all of them unless this is called).
+    void KeepElements(int32_t count) { elements_ = count; }
+
+    bool KeepsMember(std::string_view name) const;
+    // `index` counts from 0.
+    bool KeepsElement(int32_t index) const { return index < elements_; }
+
+private:
+    bool named_ = false;
+    std::vector<std::vector<std::string>> keysByLength_; // upper-cased, without trailing blanks
+    int32_t elements_ = INT32_MAX;
+};
+
 // Stores `codePage` into the parser's CODEPAGE and parses `text`. Returns the root or an empty tree.
 JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage);
+// The same, keeping only what `filter` keeps. OnParseProgress hears of every container and of every long
+// string that is kept.
+JsonTree ParseJson(TJsonParser& parser, std::string_view text, int32_t codePage, const ParseFilter& filter);
 // Parses with the parser's current CODEPAGE.
 JsonTree Parse(TJsonParser& parser, std::string_view text);
 

@@ -60,9 +60,17 @@ struct FieldInfo {
     size_t stride = 0;                        // bytes from one element to the next
     void* (*address)(void* record) = nullptr; // the member (its first element) inside `record`
     const RecordLayout& (*group)() = nullptr; // the element layout of a group
+    // A layout made at run time has no functions: the member lies `offset` bytes into the record and a
+    // group's element layout is `groupLayout`.
+    size_t offset = 0;
+    const RecordLayout* groupLayout = nullptr;
 
     // The name the field is known by: the external name when declared.
     std::string_view KnownName() const { return externalName.empty() ? name : externalName; }
+    void* AddressIn(void* record) const {
+        return address != nullptr ? address(record) : static_cast<char*>(record) + offset;
+    }
+    const RecordLayout& GroupLayout() const { return group != nullptr ? group() : *groupLayout; }
     bool IsText() const {
         return kind == FieldKind::FixedText || kind == FieldKind::ZText || kind == FieldKind::TextRef;
     }
@@ -78,18 +86,24 @@ public:
     };
 
     RecordLayout(std::string_view typeName, void (*clear)(void*), std::initializer_list<FieldInfo> fields);
+    // A layout made at run time (fields with offsets, see FieldInfo); clearing then walks the fields. The
+    // names and group layouts the fields refer to must outlive the layout.
+    RecordLayout(std::string_view typeName, std::vector<FieldInfo> fields);
     RecordLayout(const RecordLayout&) = delete;
     RecordLayout& operator=(const RecordLayout&) = delete;
 
     std::string_view TypeName() const { return typeName_; }
+    // A number no other layout of the process ever has, not even one made later at the same address.
+    uint64_t Id() const { return id_; }
     const std::vector<FieldInfo>& Fields() const { return fields_; }
     const std::vector<FlatField>& Flat() const { return flat_; }
-    void Clear(void* record) const { clear_(record); }
+    void Clear(void* record) const;
 
 private:
     void Flatten(const RecordLayout& layout, int32_t parent);
 
     std::string_view typeName_;
+    uint64_t id_;
     void (*clear_)(void*);
     std::vector<FieldInfo> fields_;
     std::vector<FlatField> flat_;

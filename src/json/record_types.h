@@ -16,6 +16,21 @@
 
 namespace kvilo::json {
 
+// The length of `bytes` without its trailing blanks. A wide fixed text mostly holds blanks, so they are
+// passed over eight at a time.
+inline size_t LengthWithoutTrailingBlanks(const char* bytes, size_t size) {
+    constexpr uint64_t kEightBlanks = 0x2020202020202020ull;
+    while (size >= 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes + size - 8, sizeof word);
+        if (word != kEightBlanks) break;
+        size -= 8;
+    }
+    while (size > 0 && bytes[size - 1] == ' ')
+        --size;
+    return size;
+}
+
 template <size_t N> struct FixedText {
     static_assert(N > 0, "a fixed text needs at least one byte");
     static constexpr size_t kWidth = N;
@@ -35,12 +50,7 @@ template <size_t N> struct FixedText {
         std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(count), bytes.end(), ' ');
     }
     // The text without its padding.
-    std::string_view View() const {
-        size_t end = N;
-        while (end > 0 && bytes[end - 1] == ' ')
-            --end;
-        return {bytes.data(), end};
-    }
+    std::string_view View() const { return {bytes.data(), LengthWithoutTrailingBlanks(bytes.data(), N)}; }
     std::string Str() const { return std::string(View()); }
     bool Empty() const { return View().empty(); }
     friend bool operator==(const FixedText& a, std::string_view b) { return a.View() == b; }

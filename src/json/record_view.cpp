@@ -23,10 +23,7 @@ template <class T> void Store(void* address, const Variant& value) {
 }
 
 std::string_view FixedView(const char* bytes, uint32_t width) {
-    size_t end = width;
-    while (end > 0 && bytes[end - 1] == ' ')
-        --end;
-    return {bytes, end};
+    return {bytes, LengthWithoutTrailingBlanks(bytes, width)};
 }
 
 } // namespace
@@ -78,14 +75,14 @@ void* RecordView::ElementAddress(int32_t index, int32_t element) const {
         return nullptr;
     const int32_t parent = layout_->Flat()[static_cast<size_t>(index - 1)].parent;
     void* container = parent == 0 ? record_ : ElementAddress(parent, 1);
-    return static_cast<char*>(info->address(container)) + info->stride * static_cast<size_t>(element - 1);
+    return static_cast<char*>(info->AddressIn(container)) + info->stride * static_cast<size_t>(element - 1);
 }
 
 RecordView RecordView::Group(int32_t index, int32_t element) const {
     const FieldInfo* info = Info(index);
     if (info == nullptr || info->kind != FieldKind::Group) return {};
     void* address = ElementAddress(index, element);
-    return address == nullptr ? RecordView{} : RecordView(info->group(), address);
+    return address == nullptr ? RecordView{} : RecordView(info->GroupLayout(), address);
 }
 
 Variant RecordView::Value(int32_t index, int32_t element) const {
@@ -127,17 +124,18 @@ void RecordView::SetValue(int32_t index, const Variant& value, int32_t element) 
     void* address = ElementAddress(index, element);
     if (address == nullptr) return;
     const FieldInfo& info = *Info(index);
+    // A text value is copied straight from the variant; only a number needs its text form made.
+    const std::string numberText = value.isText() || !info.IsText() ? std::string() : value.text();
+    const std::string_view text = value.isText() ? value.textView() : std::string_view(numberText);
     switch (info.kind) {
     case FieldKind::FixedText: {
-        const std::string text = value.text();
         const size_t count = std::min<size_t>(info.width, text.size());
         std::memcpy(address, text.data(), count);
         std::memset(static_cast<char*>(address) + count, ' ', info.width - count);
         break;
     }
     case FieldKind::ZText: {
-        const std::string text = value.text();
-        const size_t count = std::min<size_t>({info.width, text.size(), std::strlen(text.c_str())});
+        const size_t count = std::min<size_t>({info.width, text.size(), text.find('\0')});
         std::memcpy(address, text.data(), count);
         std::memset(static_cast<char*>(address) + count, 0, info.width + 1 - count);
         break;

@@ -9,9 +9,17 @@ std::string MemberKey(std::string_view name) {
     return base::UpperText(base::RightTrim(name));
 }
 
+size_t NoCaseHash::operator()(std::string_view name) const {
+    // FNV-1a over the upper-cased bytes.
+    size_t hash = 14695981039346656037ull;
+    for (char c : base::RightTrim(name))
+        hash = (hash ^ static_cast<unsigned char>(base::UpperChar(c))) * 1099511628211ull;
+    return hash;
+}
+
 RuleSet::RuleSet(std::string_view rulesText) {
     FieldRuleList parsed;
-    ParseFieldRules(rulesText, parsed);
+    clean_ = ParseFieldRules(rulesText, parsed);
     rules_ = parsed.Records();
     initial_ = parsed.BufferRecord();
     ViewOf(blank_).Clear();
@@ -38,7 +46,7 @@ void RuleSet::CopyTo(FieldRuleList& list) const {
 }
 
 const LayoutRules& RuleSet::RulesOf(RecordView record) const {
-    auto [entry, added] = layouts_.try_emplace(record.Layout());
+    auto [entry, added] = layouts_.try_emplace(record.Layout()->Id());
     LayoutRules& layout = entry->second;
     if (!added) return layout;
     const int32_t count = record.FieldCount();

@@ -13,18 +13,30 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/code_page.h"
 #include "json/field_rules.h"
 #include "json/record_view.h"
 
 namespace kvilo::json {
+
+// Hashing and comparing member names as EqualNoCase compares them (letter case and trailing blanks aside),
+// so that a member is looked up by its name as it stands.
+struct NoCaseHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const;
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return base::EqualNoCase(a, b); }
+};
 
 // The fields of one layout as the reading side needs them when no rule has a helper: each field's name
 // (prefix dropped) and rule, and the fields that answer to each JSON member name.
 struct LayoutRules {
     std::vector<std::string> fieldNames; // by flat index - 1
     std::vector<int32_t> ruleIndex;      // by flat index - 1; -1 = the blank rule
-    // Member-name key (MemberKey) -> flat indices of the fields with that JSON name, in field order.
-    std::unordered_map<std::string, std::vector<int32_t>> fieldsByJsonName;
+    // JSON name (as MemberKey makes it) -> flat indices of the fields with that name, in field order.
+    std::unordered_map<std::string, std::vector<int32_t>, NoCaseHash, NoCaseEqual> fieldsByJsonName;
 };
 
 // The key under which names compare as EqualNoCase compares them: trailing blanks dropped, upper-cased.
@@ -42,6 +54,9 @@ public:
     const TFieldRule& RuleAt(int32_t ruleIndex) const;
     // True when a selection could call a helper's OnRuleFound; selection is then done step by step.
     bool HasHelpers() const { return hasHelpers_; }
+    // True when the text was read without a fault (ParseFieldRules).
+    bool Clean() const { return clean_; }
+    const std::vector<TFieldRule>& Rules() const { return rules_; }
     // The rule a freshly parsed list holds in its buffer.
     const TFieldRule& InitialSelection() const { return initial_; }
     // The rules as a freshly parsed list, for the helper callbacks that receive the list itself.
@@ -55,7 +70,8 @@ private:
     TFieldRule blank_;
     int32_t default_ = -1;
     bool hasHelpers_ = false;
-    mutable std::unordered_map<const RecordLayout*, LayoutRules> layouts_;
+    bool clean_ = true;
+    mutable std::unordered_map<uint64_t, LayoutRules> layouts_; // by RecordLayout::Id
 };
 
 class RuleCursor {

@@ -89,6 +89,11 @@ public:
     bool StartProgram(const std::string& program, const std::vector<std::string>& arguments) override {
         return Spawn(program, arguments, {});
     }
+
+    // The desktop opens a package with the package installer it associates with the package type.
+    bool InstallPackage(const std::string& package, const std::string&) override {
+        return !package.empty() && Spawn("xdg-open", {package}, {});
+    }
 };
 
 std::atomic<Launcher*> gLauncher{nullptr};

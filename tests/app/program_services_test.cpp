@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,8 +16,12 @@
 #include "base/cp1251.h"
 #include "core/framework/settings_store.h"
 #include "core/listformat/brw_set.h"
+#include "core/listformat/list_format.h"
+#include "core/online/location_map.h"
+#include "core/online/maker_site.h"
 #include "core/shell/shell_open.h"
 #include "gui/listcontrol/format_list.h"
+#include "gui/listformat/set_brw_format.h"
 #include "installation_fixture.h"
 #include "platform/command_line.h"
 #include "recording_launcher.h"
@@ -67,7 +73,7 @@ private slots:
         browse::BrowseOptions plain = app::ProgramBrowseOptions(81528);
         QCOMPARE(plain.buildDate, 81528);
         QVERIFY(!plain.demo);
-        QCOMPARE(plain.siteAddress, std::string(app::kMakerSite));
+        QCOMPARE(plain.siteAddress, std::string(online::kMakerSiteAddresses[0]));
         QCOMPARE(plain.services.urls.suggestBase, std::string(lookup::kDefaultSuggestBase));
         QCOMPARE(plain.services.token, std::string(lookup::kAccessToken));
         QVERIFY(plain.services.access.trustAnchorsFile.empty());
@@ -90,14 +96,14 @@ private slots:
         platform::SetCommandLine(std::vector<std::string>{});
     }
 
-    void functionsNotBuiltYetSaySo() {
+    void theUpdateButtonChecksTheMakersSite() {
         framework::RecordingMessagePresenter messages;
-        lookup::BrowseActions actions = app::ProgramBrowseActions();
-        actions.listSettings();
-        QVERIFY(!actions.checkUpdate(81528));
-        QCOMPARE(messages.messages.size(), size_t{2});
-        for (const framework::Message& message : messages.messages)
-            QVERIFY(message.text.find("ещё не сделана"_ansi) != std::string::npos);
+        platform::SetCommandLine(std::vector<std::string>{"SITEURL=https://127.0.0.1:1"});
+        QVERIFY(!app::ProgramBrowseActions().checkUpdate(81528));
+        platform::SetCommandLine(std::vector<std::string>{});
+        QCOMPARE(messages.messages.size(), size_t{1});
+        QCOMPARE(messages.messages[0].text,
+                 std::string("Не удалось получить информацию о наличии обновлений программы !"_ansi));
     }
 
     void theCardTheExportAndTheMapAreWired() {
@@ -138,9 +144,11 @@ private slots:
             QCOMPARE(launcher.opened[0].parameters, std::string());
         }
 
-        actions.showMap({"1         ", "37.59", "55.70"});
+        // The map runs on a thread of its own; without coordinates it asks no service.
+        actions.showMap({"1         ", "0", "55.70"});
+        online::WaitForLocationMaps();
         QCOMPARE(messages.messages.size(), size_t{2});
-        QVERIFY(messages.messages[1].text.find("Широта: 55.70, долгота: 37.59"_ansi) != std::string::npos);
+        QCOMPARE(messages.messages[1].text, std::string("Нет доступа к данным GPS / ГЛОНАСС !"_ansi));
     }
 
     // Last: it places the main window. The run opens the main list, so its end writes lf.dat in the settings
@@ -164,7 +172,68 @@ private slots:
         QCOMPARE(fontSize, 12);
     }
 
+    // After the run above: the list settings dialog from the main window's settings button. " Нет" leaves the
+    // list exactly as it was; " Да" keeps the changes, and the next run on the same settings folder brings
+    // them back from lf.dat.
+    void theListSettingsKeptWithYesComeBackInTheNextRun() {
+        std::string kept;
+        int keptFontSize = 0;
+        RunClosingTheMainWindow([&](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            auto* settings = window.findChild<QPushButton*>("settingsButton");
+            const std::string before = list->formatText();
+            const int fontSize = list->fontSize();
+            WhenSettingsOpen([](listformat::SetBrwFormatWindow& dialog) {
+                ChangeColumns(dialog);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("noButton"), Qt::LeftButton);
+            });
+            settings->click();
+            QCOMPARE(list->formatText(), before);
+            QCOMPARE(list->fontSize(), fontSize);
+            WhenSettingsOpen([](listformat::SetBrwFormatWindow& dialog) {
+                ChangeColumns(dialog);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("yesButton"), Qt::LeftButton);
+            });
+            settings->click();
+            kept = list->formatText();
+            keptFontSize = list->fontSize();
+        });
+        const listformat::ListFormat keptFormat(kept);
+        QCOMPARE(keptFormat.headerText(2), std::string("Л"_ansi));
+        QCOMPARE(keptFormat.headerText(4), std::string("КПП"_ansi));
+        QCOMPARE(keptFormat.width(4), 0);
+        QCOMPARE(keptFontSize, 13); // 12 from the run before, one larger
+        std::string reopened;
+        int reopenedFontSize = 0;
+        RunClosingTheMainWindow([&](QWidget& window) {
+            auto* list = window.findChild<listcontrol::FormatList*>("list");
+            reopened = list->formatText();
+            reopenedFontSize = list->fontSize();
+        });
+        QCOMPARE(reopened, kept);
+        QCOMPARE(reopenedFontSize, 13);
+    }
+
 private:
+    // Runs `act` on the list settings dialog once it is open; a dialog left open is cancelled.
+    static void WhenSettingsOpen(std::function<void(listformat::SetBrwFormatWindow&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = dynamic_cast<listformat::SetBrwFormatWindow*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            act(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+    }
+    // Hides "КПП", moves "Л" left past the group "Коды ФНС", and zooms in.
+    static void ChangeColumns(listformat::SetBrwFormatWindow& dialog) {
+        dialog.SelectEntry(3);
+        QTest::keyClick(dialog.EntryList(), Qt::Key_Delete);
+        dialog.SelectEntry(5);
+        QTest::keyClick(dialog.EntryList(), Qt::Key_Left);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("zoomInButton"), Qt::LeftButton);
+    }
+
     // Runs the whole program; `act` runs on the main window once it is shown, which is then closed.
     void RunClosingTheMainWindow(const std::function<void(QWidget&)>& act) {
         startup::InstallationFixture installation;

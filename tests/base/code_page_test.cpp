@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "base/cp1251.h"
 
 using namespace kvilo::base;
@@ -16,6 +18,17 @@ std::string ToAnsiThroughWide(std::string_view utf8) {
     std::string ansi;
     WideToMultiByte(wide, kCodePage1251, ansi, error);
     return ansi;
+}
+
+// Bytes that are mostly pieces of UTF-8: ASCII, lead and continuation bytes of every kind, zero now and then.
+std::string RandomBytes(std::mt19937& random) {
+    static const unsigned char kBytes[] = {'a',  ' ',  0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0,
+                                           0xC1, 0xC2, 0xD0, 0xDF, 0xE0, 0xE1, 0xED, 0xEE, 0xEF, 0xF0,
+                                           0xF1, 0xF4, 0xF5, 0xFF, 0xB0, 0x84, 0x00, 0xA9, 0x98, 0xBD};
+    std::string out(std::uniform_int_distribution<size_t>(0, 12)(random), ' ');
+    for (char& c : out)
+        c = static_cast<char>(kBytes[std::uniform_int_distribution<size_t>(0, std::size(kBytes) - 1)(random)]);
+    return out;
 }
 
 } // namespace
@@ -97,6 +110,55 @@ TEST(CodePage, InvalidUtf8FailsWithEmptyOutput) {
         EXPECT_EQ(error, kErrorNoUnicodeTranslation);
         EXPECT_EQ(Utf8ToAnsi(text), "");
     }
+}
+
+TEST(CodePage, EachIllFormedPartIsReplacedOnce) {
+    const struct {
+        const char* utf8;
+        std::u16string wide;
+    } cases[] = {
+        {"a\x80"
+         "b",
+         u"a\uFFFDb"},                                     // a stray continuation byte
+        {"\xD0\xB6\xD0", u"\u0436\uFFFD"},                 // cut at the end
+        {"\xE2\x82x", u"\uFFFDx"},                         // cut inside: the two bytes are one part
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},                     // C0 never starts a sequence
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},           // overlong: E0 takes A0..BF only
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},           // an encoded surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, // above U+10FFFF
+        {"\xF0\x9F\x98", u"\uFFFD"},                       // a four-byte sequence cut short
+        {"\xFF\xD0\x96", u"\uFFFD\u0416"},                 // the valid sequence after a bad byte stays
+    };
+    for (const auto& c : cases) {
+        std::u16string wide;
+        int error = 0;
+        EXPECT_TRUE(MultiByteToWide(c.utf8, kCodePageUtf8, wide, error, InvalidUtf8::Replace)) << c.utf8;
+        EXPECT_EQ(wide, c.wide) << c.utf8;
+    }
+    std::string ansi;
+    int error = 0;
+    ASSERT_TRUE(Utf8ToMultiByte("\xD0\x96\xE2\x82x\xD0\x96", kCodePageAnsi, ansi, error));
+    EXPECT_EQ(ansi, "Ж?xЖ"_ansi);
+}
+
+TEST(CodePage, DirectConversionGivesWhatTheWayThroughUtf16Gives) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string utf8 = RandomBytes(random);
+        for (int codePage : {kCodePageAnsi, kCodePageUtf8}) {
+            std::u16string wide;
+            std::string expected, direct;
+            int error = 0;
+            ASSERT_TRUE(MultiByteToWide(utf8, kCodePageUtf8, wide, error, InvalidUtf8::Replace));
+            ASSERT_TRUE(WideToMultiByte(wide, codePage, expected, error));
+            ASSERT_TRUE(Utf8ToMultiByte(utf8, codePage, direct, error));
+            ASSERT_EQ(direct, expected) << testing::PrintToString(utf8) << " to " << codePage;
+        }
+    }
+    std::string out;
+    int error = 0;
+    EXPECT_FALSE(Utf8ToMultiByte("abc", 866, out, error));
+    EXPECT_EQ(error, kErrorInvalidParameter);
 }
 
 TEST(CodePage, UnknownCodePageIsAnInvalidParameter) {

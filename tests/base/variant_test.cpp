@@ -1,8 +1,13 @@
 #include "base/variant.h"
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cmath>
-#include <gtest/gtest.h>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
 
 using namespace kvilo::base;
 
@@ -70,4 +75,24 @@ TEST(NumericText, ValueIgnoresTheProcessLocale) {
     EXPECT_DOUBLE_EQ(NumericValue("1e400"), HUGE_VAL);
     EXPECT_DOUBLE_EQ(NumericValue("1e-400"), 0.0);
     EXPECT_DOUBLE_EQ(NumericValue("nope"), 0.0);
+}
+
+TEST(NumericText, ValueIsTheOneStrtodReads) {
+    // Long mantissas, points at either end, signs and exponents near the limits of a double.
+    std::mt19937 random(11);
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = pick(3) == 0 ? "-" : pick(5) == 0 ? "+" : "";
+        const int digits = 1 + pick(25);
+        const int point = pick(digits + 2);
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) text += '.';
+            text += static_cast<char>('0' + pick(10));
+        }
+        if (pick(2)) text += (pick(2) ? "e" : "E") + std::string(pick(3) == 0 ? "-" : "") + std::to_string(pick(330));
+        ASSERT_TRUE(IsNumericText(text)) << text;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double value = NumericValue(text);
+        ASSERT_EQ(std::memcmp(&expected, &value, sizeof value), 0) << text;
+    }
 }

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <random>
 
+#include "base/blank_text.h"
 #include "json/json_parser.h"
 
 using namespace kvilo::json;
@@ -164,6 +165,29 @@ private:
     std::mt19937 random_;
 };
 
+// A prefix of a valid document: refused where cJSON refuses it, the same tree where both accept it. The one
+// difference allowed is the number rule of a scalar document: "1e" is a number to cJSON's strtod, but not to
+// the numeric-text test.
+void ExpectSameVerdictOnPrefix(const std::string& prefix, const std::string& label) {
+    TJsonParser parser;
+    JsonTree ours = ParseJson(parser, prefix, -1);
+    CJsonTree theirs(cJSON_ParseWithLength(prefix.data(), prefix.size()));
+    if (!theirs) {
+        ASSERT_FALSE(ours) << label << ": accepts what cJSON refuses: " << prefix;
+        EXPECT_GE(parser.PARSEERRORPOS, prefix.find_first_not_of(" ") == std::string::npos ? 0 : 1) << label;
+        EXPECT_LE(parser.PARSEERRORPOS, static_cast<int32_t>(prefix.size())) << label;
+        return;
+    }
+    if (!ours) {
+        ASSERT_TRUE(cJSON_IsNumber(theirs.get())) << label << ": refuses what cJSON accepts: " << prefix;
+        const std::string_view trimmed = kvilo::base::Trim(prefix);
+        ASSERT_TRUE(trimmed.back() == 'e' || trimmed.back() == 'E' || trimmed.back() == '+' || trimmed.back() == '-')
+            << label << ": " << prefix;
+        return;
+    }
+    EXPECT_EQ(Difference(ours.get(), theirs.get(), ""), "") << label << ": " << prefix;
+}
+
 void ExpectSameTree(const std::string& document, const std::string& label) {
     TJsonParser parser;
     JsonTree ours = ParseJson(parser, document, -1);
@@ -184,6 +208,30 @@ TEST(CJsonOracle, GeneratedDocumentsGiveTheSameTrees) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         ExpectSameTree(DocumentGenerator(seed).Document(), "seed " + std::to_string(seed));
         if (HasFatalFailure()) return;
+    }
+}
+
+TEST(CJsonOracle, EveryTruncationOfAGeneratedDocumentGetsTheSameVerdict) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        const std::string document = DocumentGenerator(seed).Document();
+        for (size_t length = 0; length < document.size(); ++length) {
+            ExpectSameVerdictOnPrefix(document.substr(0, length), "seed " + std::to_string(seed));
+            if (HasFatalFailure()) return;
+        }
+    }
+}
+
+TEST(CJsonOracle, DocumentsMissingTheirLastBracketAreRefusedAtTheEnd) {
+    const std::string deep = std::string(1000, '[') + std::string(999, ']');
+    for (const std::string& document : {std::string("[[]"), std::string("[1,[]"), std::string("{\"a\":{}"),
+                                        std::string("[[[[]"), deep, std::string("[[] "), std::string("[[]\n")}) {
+        TJsonParser parser;
+        EXPECT_FALSE(ParseJson(parser, document, -1)) << document;
+        EXPECT_FALSE(CJsonTree(cJSON_ParseWithLength(document.data(), document.size()))) << document;
+        // The end of the text, trailing blanks aside, and the excerpt from there.
+        const size_t end = kvilo::base::RightTrim(document).size();
+        EXPECT_EQ(parser.PARSEERRORPOS, static_cast<int32_t>(end)) << document;
+        EXPECT_EQ(parser.PARSEERRORSTRING, document.substr(end - 1, 1) + std::string(19, ' ')) << document;
     }
 }
 

@@ -214,14 +214,18 @@ TEST(JsonParserCodePages, NamesAndValuesAreConverted) {
     EXPECT_EQ(GetString(same.root->CHILD), "Ёлка");
 }
 
-TEST(JsonParserCodePages, InvalidUtf8BecomesEmptyAndTraces) {
+TEST(JsonParserCodePages, EachInvalidUtf8SequenceBecomesOneQuestionMark) {
     ScopedDebugCapture capture;
-    Outcome outcome = ParseText("[\"ok\", \"bad \xC3\"]", 1251);
-    ASSERT_TRUE(IsArray(outcome.root.get()));
-    EXPECT_EQ(GetString(GetArrayItem(outcome.root.get(), 1)), "ok");
-    EXPECT_EQ(GetString(GetArrayItem(outcome.root.get(), 2)), "");
-    ASSERT_EQ(capture.Lines().size(), 1u);
-    EXPECT_EQ(capture.Lines()[0].rfind("[cJSON] MultiByteToWideChar failed, error ", 0), 0u);
+    const std::string json = "[\"ok\", \"bad \xC3 and \xD0\xB6\xE2\x82!\"]";
+    Outcome ansi = ParseText(json, 1251);
+    ASSERT_TRUE(IsArray(ansi.root.get()));
+    EXPECT_EQ(GetString(GetArrayItem(ansi.root.get(), 1)), "ok");
+    EXPECT_EQ(GetString(GetArrayItem(ansi.root.get(), 2)), "bad ? and ж?!"_ansi);
+    Outcome utf8 = ParseText(json, 65001);
+    EXPECT_EQ(GetString(GetArrayItem(utf8.root.get(), 2)), "bad \uFFFD and ж\uFFFD!");
+    Outcome raw = ParseText(json, -1);
+    EXPECT_EQ(GetString(GetArrayItem(raw.root.get(), 2)), "bad \xC3 and \xD0\xB6\xE2\x82!");
+    EXPECT_TRUE(capture.Lines().empty());
 }
 
 TEST(JsonParserLimits, ThousandLevelsParseAndOneMoreFails) {
@@ -280,6 +284,48 @@ TEST(JsonParserTree, SiblingsAreLinkedBothWays) {
     EXPECT_EQ(GetArrayItem(b, 1)->VALUEINT, 1);
     EXPECT_TRUE(IsFalse(GetArrayItem(b, 2)));
     EXPECT_TRUE(IsNull(GetArrayItem(b, 3)));
+}
+
+TEST(JsonParserFilter, KeepsTheNamedMembersAndTheFirstElementsOnly) {
+    ParseFilter filter;
+    filter.KeepMember("Inn");
+    filter.KeepMember("ДАННЫЕ "_ansi);
+    filter.KeepElements(2);
+    TJsonParser parser;
+    JsonTree root = ParseJson(parser,
+                              "{\"inn\":\"1\",\"INN \":2,\"name\":\"x\",\"данные\":{\"inn\":[7,8,9],\"kpp\":4},"
+                              "\"list\":[1,2,3],\"\\u0434\u0430\u043d\u043d\u044b\u0435\":[[5],{\"inn\":6},null]}",
+                              0, filter);
+    ASSERT_TRUE(IsObject(root.get()));
+    ASSERT_EQ(GetSize(root.get()), 4);
+    EXPECT_EQ(GetString(GetArrayItem(root.get(), 1)), "1");
+    EXPECT_EQ(GetArrayItem(root.get(), 2)->NAME.View(), "INN ");
+    const TJsonNode* data = GetArrayItem(root.get(), 3);
+    ASSERT_EQ(GetSize(data), 1);
+    EXPECT_EQ(GetSize(GetObjectItem(data, "inn")), 2);
+    const TJsonNode* escaped = GetArrayItem(root.get(), 4);
+    EXPECT_EQ(escaped->NAME.View(), std::string_view("данные"_ansi));
+    ASSERT_EQ(GetSize(escaped), 2);
+    EXPECT_EQ(GetSize(GetArrayItem(escaped, 1)), 1);
+    EXPECT_EQ(GetSize(GetArrayItem(escaped, 2)), 1);
+}
+
+TEST(JsonParserFilter, WhatIsLeftOutIsCheckedAllTheSame) {
+    ParseFilter keepsNothing;
+    keepsNothing.KeepMember("none");
+    keepsNothing.KeepElements(0);
+    for (std::string_view text : {"{\"a\":\"\\q\"}", "{\"a\":1.2.3}", "{\"a\":[1,]}", "{\"a\":\"\\ud800x\"}",
+                                  "{\"a\":[[]}", "{\"a\":{\"b\" 1}}", "[1,[2,[3,tru]]]", "{\"a\":\"open}"}) {
+        TJsonParser whole, filtered;
+        EXPECT_FALSE(ParseJson(whole, text, 0)) << text;
+        EXPECT_FALSE(ParseJson(filtered, text, 0, keepsNothing)) << text;
+        EXPECT_EQ(filtered.PARSEERRORPOS, whole.PARSEERRORPOS) << text;
+        EXPECT_EQ(filtered.PARSEERRORSTRING, whole.PARSEERRORSTRING) << text;
+    }
+    TJsonParser parser;
+    JsonTree root = ParseJson(parser, "{\"a\":[1,{\"b\":\"\xD0\"}],\"c\":null}", 0, keepsNothing);
+    ASSERT_TRUE(IsObject(root.get()));
+    EXPECT_EQ(root->CHILD, nullptr);
 }
 
 TEST(JsonMinify, RemovesBlanksAndCommentsOutsideStrings) {

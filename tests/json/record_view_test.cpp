@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <thread>
 
 #include "base/cp1251.h"
@@ -194,4 +195,44 @@ TEST(RecordListHandles, ResolveOnTheOwningThreadOnly) {
     }
     EXPECT_EQ(ResolveList(handle), nullptr);
     EXPECT_EQ(ResolveList(0), nullptr);
+}
+
+TEST(RecordLayoutAtRunTime, FieldsByOffsetAndGroupsByLayout) {
+    // Bytes 0-3: CODE, 4-5: COUNT (group BOX), 6-7: LEVEL (group BOX); the group lies at the record's start.
+    auto text = [](std::string_view name, size_t offset, uint32_t width) {
+        FieldInfo info;
+        info.name = name;
+        info.kind = FieldKind::FixedText;
+        info.width = width;
+        info.stride = width;
+        info.offset = offset;
+        return info;
+    };
+    FieldInfo level;
+    level.name = "LEVEL";
+    level.kind = FieldKind::Int16;
+    level.stride = sizeof(int16_t);
+    level.offset = 6;
+    const RecordLayout box("BOX", {text("COUNT", 4, 2), level});
+    FieldInfo group;
+    group.name = "BOX";
+    group.kind = FieldKind::Group;
+    group.groupLayout = &box;
+    const RecordLayout layout("RUNTIME", {text("CODE", 0, 4), group});
+
+    alignas(int16_t) char bytes[8];
+    std::memset(bytes, 'x', sizeof bytes);
+    RecordView view(layout, bytes);
+    view.Clear();
+    EXPECT_EQ(std::string_view(bytes, 6), "      ");
+    ASSERT_EQ(view.FieldCount(), 4);
+    EXPECT_EQ(view.FieldName(4), "LEVEL");
+    view.SetValue(1, Variant("ab"));
+    view.SetValue(3, Variant("123"));
+    view.SetValue(4, Variant(-7));
+    EXPECT_EQ(std::string_view(bytes, 6), "ab  12");
+    EXPECT_EQ(view.Group(2).Value(2).integer(), -7);
+    view.Group(2).Clear();
+    EXPECT_EQ(std::string_view(bytes, 6), "ab    ");
+    EXPECT_EQ(view.Value(4).integer(), 0);
 }

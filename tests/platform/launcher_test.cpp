@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "recording_launcher.h"
 #include "temp_dir.h"
 
 using namespace kvilo::platform;
@@ -29,19 +30,6 @@ std::string FirstLine(const std::string& path) {
     std::getline(in, line);
     return line;
 }
-
-class RecordingLauncher : public Launcher {
-public:
-    bool OpenDocument(const std::string& target, const std::string&, const std::string&) override {
-        opened.push_back(target);
-        return true;
-    }
-    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
-        started.push_back(program);
-        return true;
-    }
-    std::vector<std::string> opened, started;
-};
 
 } // namespace
 
@@ -73,11 +61,27 @@ TEST(Launcher, OpeningAProgramRunsItWithItsParametersInTheWorkingFolder) {
     EXPECT_EQ(FirstLine(dir / "out.txt"), std::filesystem::canonical(dir.path()).string() + " first second");
 }
 
+TEST(Launcher, APackageGoesToTheDesktopsOpener) {
+    TempDir dir;
+    const std::string opener = dir / "xdg-open";
+    std::ofstream(opener) << "#!/bin/sh\necho \"$@\" > " << dir.path() << "/out.tmp && mv " << dir.path() << "/out.tmp "
+                          << dir.path() << "/out.txt\n";
+    chmod(opener.c_str(), 0755);
+    const std::string searchPath = dir.path() + ":/usr/bin:/bin";
+    kvilo::testing::ScopedEnv path("PATH", searchPath.c_str());
+    ASSERT_TRUE(CurrentLauncher().InstallPackage("/tmp/kvilo update.deb", "/usr/lib/kvilo/"));
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(dir / "out.txt"); }));
+    EXPECT_EQ(FirstLine(dir / "out.txt"), "/tmp/kvilo update.deb");
+    EXPECT_FALSE(CurrentLauncher().InstallPackage("", "/usr/lib/kvilo/"));
+}
+
 TEST(Launcher, ReplaceableForTests) {
-    RecordingLauncher recording;
-    Launcher* previous = SetLauncher(&recording);
-    EXPECT_TRUE(CurrentLauncher().OpenDocument("https://example.invalid/", "", ""));
-    EXPECT_EQ(recording.opened, std::vector<std::string>{"https://example.invalid/"});
-    SetLauncher(previous);
-    EXPECT_NE(&CurrentLauncher(), &recording);
+    Launcher* original = &CurrentLauncher();
+    {
+        kvilo::testing::RecordingLauncher recording;
+        EXPECT_TRUE(CurrentLauncher().OpenDocument("https://example.invalid/", "", ""));
+        ASSERT_EQ(recording.opened.size(), 1u);
+        EXPECT_EQ(recording.opened[0].target, "https://example.invalid/");
+    }
+    EXPECT_EQ(&CurrentLauncher(), original);
 }

@@ -32,7 +32,13 @@ public:
         return answer;
     }
 
-    std::vector<Call> opened, started;
+    bool InstallPackage(const std::string& package, const std::string& programFolder) override {
+        std::lock_guard lock(mutex_);
+        installed.push_back({package, {}, programFolder, {}});
+        return answer;
+    }
+
+    std::vector<Call> opened, started, installed;
     bool answer = true;
 
 private:

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     int otherHttpsPort = 0;
     std::string certFile;
     if (!options.tlsDir.empty()) {
-        const auto own = kvilo::fake::MakeIdentity("127.0.0.1", "IP:127.0.0.1");
+        const auto own = kvilo::fake::MakeIdentity("127.0.0.1", "IP:127.0.0.1,DNS:localhost");
         const std::string otherHost = kvilo::fake::kOtherHostName;
         const auto other = kvilo::fake::MakeIdentity(otherHost, "DNS:" + otherHost);
         certFile = options.tlsDir + "/cert.pem";

@@ -11,7 +11,8 @@ namespace {
 constexpr size_t kFloodBlock = 64 * 1024;
 
 bool IsControlPath(const std::string& path) {
-    return path.rfind("/_", 0) == 0;
+    // The maker's version file at "/_version" is a service's route, not a control route.
+    return path.rfind("/_", 0) == 0 && path != "/_version";
 }
 
 // Answers with the fault's status and a short text instead of whatever the route prepared.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "generated_resource.h"
 #include "resource_bytes.h"
 #include "route_module.h"
 
@@ -50,7 +51,8 @@ void SetGeneratedBody(httplib::Response& response, uint64_t first, uint64_t leng
                                   });
 }
 
-// The generated resource of `size` bytes; with `ranges` it honours a Range header as a real server does.
+} // namespace
+
 void ServeGenerated(const httplib::Request& request, httplib::Response& response, uint64_t size, bool ranges) {
     if (!ranges) {
         CurrentRequest().noAcceptRanges = true;
@@ -75,6 +77,8 @@ void ServeGenerated(const httplib::Request& request, httplib::Response& response
                                              "/" + std::to_string(size));
     SetGeneratedBody(response, range->first, range->last - range->first + 1);
 }
+
+namespace {
 
 uint64_t SizeFrom(const httplib::Request& request) {
     return std::strtoull(request.matches[1].str().c_str(), nullptr, 10);

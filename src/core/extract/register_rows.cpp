@@ -2,7 +2,99 @@
 
 #include <string>
 
+#include "base/code_page.h"
+
 namespace kvilo::extract {
+
+namespace {
+
+using lookup::PartyField;
+using lookup::PartyFields;
+using lookup::PartyGroup;
+using lookup::PartyValue;
+
+constexpr uint32_t kGroupTitleRow = 3;
+constexpr uint32_t kColumnTitleRow = 4;
+
+uint16_t SheetColumn(size_t fieldIndex) {
+    return static_cast<uint16_t>(fieldIndex + 1);
+}
+
+// How a field's cells are written, in the order the kinds are written in a row: the number and date looks
+// are made after the texts, so that they come out right-aligned and unwrapped.
+enum class CellKind { Text, RightText, Count, Date };
+
+CellKind CellKindOf(const PartyField& field) {
+    switch (field.value) {
+    case PartyValue::Coordinate:
+        return CellKind::RightText;
+    case PartyValue::Count:
+        return CellKind::Count;
+    case PartyValue::Date:
+        return CellKind::Date;
+    default:
+        return CellKind::Text;
+    }
+}
+
+void WriteCell(xlsx::TXlsxWriterClass& writer, uint32_t row, size_t fieldIndex, const lookup::PartyRow& party) {
+    const PartyField& field = PartyFields()[fieldIndex];
+    const base::Variant value = field.rowValue(party);
+    switch (CellKindOf(field)) {
+    case CellKind::Count:
+        writer.WriteValue(row, SheetColumn(fieldIndex), value.text());
+        return;
+    case CellKind::Date:
+        writer.WriteDate(row, SheetColumn(fieldIndex), static_cast<int32_t>(value.integer()), 0);
+        return;
+    default:
+        writer.WriteString(row, SheetColumn(fieldIndex), value.text());
+        return;
+    }
+}
+
+void WriteCells(xlsx::TXlsxWriterClass& writer, uint32_t row, const lookup::PartyRow& party, CellKind kind) {
+    for (size_t i = 0; i < PartyFields().size(); ++i)
+        if (CellKindOf(PartyFields()[i]) == kind) WriteCell(writer, row, i, party);
+}
+
+} // namespace
+
+void WriteRegisterColumnTitles(xlsx::TXlsxWriterClass& writer) {
+    const auto& fields = PartyFields();
+    for (size_t first = 0; first < fields.size();) {
+        const PartyGroup group = fields[first].column.group;
+        size_t last = first;
+        while (last + 1 < fields.size() && group != PartyGroup::None && fields[last + 1].column.group == group)
+            ++last;
+        if (group != PartyGroup::None)
+            writer.Merge(kGroupTitleRow, SheetColumn(first), kGroupTitleRow, SheetColumn(last),
+                         base::UpperText(lookup::PartyGroupOf(group).header), false);
+        first = last + 1;
+    }
+    writer.FORMAT.BOTTOM.FORMAT = xlsx::kBorderDouble;
+    writer.FORMAT.FONTSTYLE = 400;
+    writer.ApplyFormat(true);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].column.group == PartyGroup::None)
+            writer.Merge(kGroupTitleRow, SheetColumn(i), kColumnTitleRow, SheetColumn(i), fields[i].column.header,
+                         false);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].column.group != PartyGroup::None)
+            writer.WriteString(kColumnTitleRow, SheetColumn(i), fields[i].column.header);
+}
+
+void SetRegisterColumnWidths(xlsx::TXlsxWriterClass& writer) {
+    const auto& fields = PartyFields();
+    for (size_t first = 0; first < fields.size();) {
+        size_t last = first;
+        while (last + 1 < fields.size() && fields[last + 1].sheetWidth == fields[first].sheetWidth &&
+               fields[last + 1].value == fields[first].value)
+            ++last;
+        writer.SetColumn(SheetColumn(first), SheetColumn(last), fields[first].sheetWidth);
+        first = last + 1;
+    }
+}
 
 void WriteRegisterRow(xlsx::TXlsxWriterClass& writer, uint32_t row, const lookup::PartyRow& party) {
     writer.ResetFormat();
@@ -12,30 +104,16 @@ void WriteRegisterRow(xlsx::TXlsxWriterClass& writer, uint32_t row, const lookup
     writer.FORMAT.WRAPTEXT = 1;
     writer.FORMAT.BORDER.FORMAT = xlsx::kBorderThin;
     writer.ApplyFormat(true);
-    writer.WriteString(row, 1, party.QFName.View());
-    writer.WriteString(row, 2, party.QFInn.View());
-    writer.WriteString(row, 3, party.QFKpp.View());
-    writer.WriteString(row, 4, party.QFOgrn.View());
-    writer.WriteString(row, 5, party.QFLiZo.View());
-    writer.WriteString(row, 6, party.QFAddress.View());
-    writer.WriteString(row, 10, party.QFStatus.View());
-    writer.WriteString(row, 11, party.QFDir.View());
-    writer.WriteString(row, 12, party.QFDol.View());
-    writer.WriteString(row, 14, party.QFBType.View());
-    writer.WriteString(row, 15, party.QFOkved.View());
-    writer.WriteString(row, 16, party.QFOkpo.View());
+    WriteCells(writer, row, party, CellKind::Text);
     // The coordinates keep the text look already applied; only the number and date looks built below take
     // the right alignment without wrapping.
     writer.FORMAT.WRAPTEXT = 0;
     writer.FORMAT.ALIGN = xlsx::kAlignRight;
-    writer.WriteString(row, 17, party.QFLat.View());
-    writer.WriteString(row, 18, party.QFLon.View());
+    WriteCells(writer, row, party, CellKind::RightText);
     writer.SetNumberFormat(0, false);
-    writer.WriteValue(row, 13, std::to_string(party.QFBCount));
+    WriteCells(writer, row, party, CellKind::Count);
     writer.SetDateFormat();
-    writer.WriteDate(row, 7, party.QFActDate, 0);
-    writer.WriteDate(row, 8, party.QFRegDate, 0);
-    writer.WriteDate(row, 9, party.QFLiqDate, 0);
+    WriteCells(writer, row, party, CellKind::Date);
 }
 
 } // namespace kvilo::extract

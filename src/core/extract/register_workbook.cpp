@@ -4,6 +4,7 @@
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
+#include "core/extract/register_rows.h"
 #include "core/framework/message_presenter.h"
 #include "platform/special_folders.h"
 #include "platform/temp_names.h"
@@ -49,47 +50,6 @@ void ApplyHeaderLook(TXlsxWriterClass& writer) {
     writer.ApplyFormat(true);
 }
 
-void WriteGroupTitles(TXlsxWriterClass& writer) {
-    writer.Merge(3, 2, 3, 4, "КОДЫ ФНС"_ansi, false);
-    writer.Merge(3, 11, 3, 12, "РУКОВОДИТЕЛЬ"_ansi, false);
-    writer.Merge(3, 13, 3, 14, "ФИЛИАЛЫ"_ansi, false);
-    writer.Merge(3, 17, 3, 18, "КООРДИНАТЫ"_ansi, false);
-}
-
-void WriteColumnTitles(TXlsxWriterClass& writer) {
-    writer.FORMAT.BOTTOM.FORMAT = xlsx::kBorderDouble;
-    writer.FORMAT.FONTSTYLE = 400;
-    writer.ApplyFormat(true);
-    const std::pair<uint16_t, const char*> overBothRows[] = {{1, "Полное наименование"_ansi},
-                                                             {5, "Л"_ansi},
-                                                             {6, "Адрес"_ansi},
-                                                             {7, "Актуальность"_ansi},
-                                                             {8, "Регистрация"_ansi},
-                                                             {9, "Ликвидация"_ansi},
-                                                             {10, "Статус"_ansi},
-                                                             {15, "ОКВЭД"_ansi},
-                                                             {16, "ОКПО"_ansi}};
-    for (const auto& [column, text] : overBothRows)
-        writer.Merge(3, column, 4, column, text, false);
-    const std::pair<uint16_t, const char*> underGroups[] = {
-        {2, "ИНН"_ansi},     {3, "КПП"_ansi},  {4, "ОГРН"_ansi},    {11, "ФИО"_ansi},    {12, "Должность"_ansi},
-        {13, "Кол-во"_ansi}, {14, "Тип"_ansi}, {17, "Широта"_ansi}, {18, "Долгота"_ansi}};
-    for (const auto& [column, text] : underGroups)
-        writer.WriteString(4, column, text);
-}
-
-void SetColumnWidths(TXlsxWriterClass& writer) {
-    struct Width {
-        uint16_t first, last;
-        double width;
-    };
-    const Width widths[] = {{1, 1, 40},   {2, 2, 15},   {3, 3, 12},   {4, 4, 20},   {5, 5, 4},
-                            {6, 6, 40},   {7, 9, 15},   {10, 10, 15}, {11, 12, 20}, {13, 13, 8},
-                            {14, 14, 15}, {15, 16, 12}, {17, 18, 12}};
-    for (const Width& w : widths)
-        writer.SetColumn(w.first, w.last, w.width);
-}
-
 } // namespace
 
 std::string NewExportPath() {
@@ -114,10 +74,9 @@ void WriteRegisterHeader(TXlsxWriterClass& writer) {
     writer.HideZero();
     writer.SetRow(2, 8.0);
     ApplyHeaderLook(writer);
-    WriteGroupTitles(writer);
-    WriteColumnTitles(writer);
+    WriteRegisterColumnTitles(writer);
     writer.ResetFormat();
-    SetColumnWidths(writer);
+    SetRegisterColumnWidths(writer);
     writer.FreezePanes(kFirstDataRow, 1);
 }
 

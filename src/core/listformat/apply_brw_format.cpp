@@ -38,13 +38,6 @@ void ShowMarkerHeaders(ListControl& list) {
     });
 }
 
-void RefreshIcons(ListControl& list) {
-    for (int i = 1; i <= ListControl::kIconCount; ++i) {
-        const std::string name = list.IconName(i);
-        if (!base::Trim(name).empty()) list.SetIconName(i, base::Trim(name));
-    }
-}
-
 void ShowTooLongMessage(size_t length) {
     framework::Message message;
     message.caption = "У нас проблема ..."_ansi;
@@ -154,7 +147,7 @@ void Reset(BrwSettings& settings) {
     });
     settings.appearance.setup = 0;
     ApplyAppearance(settings);
-    RefreshIcons(list);
+    RefreshIconList(list);
 }
 
 bool Zoomable(const ListFormat& format, int column) {
@@ -200,7 +193,7 @@ void Zoom(BrwSettings& settings, int direction) {
     list.SetFont(ListFontName(a.fontCode), a.fontSize, kListFontCharset);
     a.lineHeight += direction;
     list.SetLineHeight(a.lineHeight);
-    RefreshIcons(list);
+    RefreshIconList(list);
 }
 
 } // namespace
@@ -236,6 +229,13 @@ void ApplyAppearance(BrwSettings& settings) {
     if (list.SelectedTextColour() != selectedText) list.SetSelectedTextColour(selectedText);
     list.SetLineHeight(a.lineHeight);
     if (list.WheelStep() != a.wheelScroll) list.SetWheelStep(a.wheelScroll);
+}
+
+void RefreshIconList(ListControl& list) {
+    for (int i = 1; i <= ListControl::kIconCount; ++i) {
+        const std::string name = list.IconName(i);
+        if (!base::Trim(name).empty()) list.SetIconName(i, base::Trim(name));
+    }
 }
 
 int ActionOfAlertKey(AlertKey key) {

@@ -29,6 +29,10 @@ void ApplyBrwFormat(int action, BrwSettings& settings);
 // except the row height, which is always written. Also used by the list settings dialog.
 void ApplyAppearance(BrwSettings& settings);
 
+// Assigns every named entry of the list's icon list (1-30) again, trimmed, so that the icons are reloaded
+// for the list's new font and row height.
+void RefreshIconList(ListControl& list);
+
 // The zoom keys' action for an alert key.
 int ActionOfAlertKey(AlertKey key);
 

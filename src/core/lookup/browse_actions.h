@@ -9,13 +9,17 @@
 #include "core/lookup/browse_texts.h"
 #include "core/lookup/party_row.h"
 
+namespace kvilo::listformat {
+struct BrwSettings;
+}
+
 namespace kvilo::lookup {
 
 struct BrowseActions {
     std::function<void(const PartyRecord& record)> openCard;                         // Form_EGRUL, modal
     std::function<void(const PartyRows& rows, const std::string& title)> exportList; // the XLSX export
     std::function<void(const MapArguments& arguments)> showMap;                      // the location map
-    std::function<void()> listSettings;                                              // SetBrwFormat
+    std::function<void(listformat::BrwSettings& list)> listSettings;                 // SetBrwFormat, modal
     std::function<bool(int32_t buildDate)> checkUpdate;                              // true: the window must close
     std::function<void()> screenKeyboard;                                            // ShowScreenKeyboard
     std::function<void(const std::string& address)> openSite;                        // ShellOpen on a thread

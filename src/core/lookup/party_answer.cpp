@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/lookup/lookup_request.h"
 #include "core/lookup/party_mapping.h"
 #include "core/lookup/russian_collation.h"
 #include "core/lookup/suggestion_item.h"
@@ -35,18 +36,28 @@ template <class Record> bool LoadRecord(std::string_view answer, Record& record)
 } // namespace
 
 int MapAnswer(std::string_view answer, PartyRows& rows) {
-    json::RecordListOf<SuggestionItem> working;
+    // One working list per thread, emptied after each answer: its handle, and so the rules text that names
+    // it, stays the same from lookup to lookup, and the rules are read once.
+    thread_local json::RecordListOf<SuggestionItem> working;
+    working.Free();
+    working.Records().reserve(kHitsAskedFor);
     {
-        json::JsonTree root = ParseAnswer(answer);
-        if (!json::IsArray(json::GetObjectItem(root.get(), "suggestions"))) return kUnreadableAnswer;
+        // The tree holds only what the records take, and at most the entries a list shows: an answer of
+        // 16 MB, whatever it holds, costs little more than its own bytes.
+        json::TJsonParser parser;
         SuggestionAnswer record;
         std::string rules = "[{\"name\":\"suggestions\",\"instance\":" + std::to_string(working.Handle()) + "}]";
+        const json::JsonTree root = json::ParseForRecord(parser, answer, 0, json::ViewOf(record), rules, kHitsAskedFor);
+        if (!json::IsArray(json::GetObjectItem(root.get(), "suggestions"))) return kUnreadableAnswer;
         json::JsonToRecord(root.get(), json::ViewOf(record), rules);
     }
+    rows.reserve(rows.size() + working.Records().size());
     for (const SuggestionItem& item : working.Records())
         rows.push_back(ToPartyRow(item));
     SortRowsByName(rows);
-    return working.Count();
+    const int items = working.Count();
+    working.Free();
+    return items;
 }
 
 bool LoadVersionAnswer(std::string_view answer, VersionAnswer& version) {

@@ -13,7 +13,9 @@ namespace kvilo::lookup {
 inline constexpr int kUnreadableAnswer = -1;
 
 // Loads the "suggestions" array of a party answer into working items, turns each into a row appended to
-// `rows`, and sorts `rows` by name. Returns the number of items read, or kUnreadableAnswer.
+// `rows`, and sorts `rows` by name. Returns the number of items read, or kUnreadableAnswer. At most the
+// entries the request asks for (kHitsAskedFor) are read: a service that sends more, or a hostile one that
+// sends millions of empty entries, gets its first ones shown.
 int MapAnswer(std::string_view answer, PartyRows& rows);
 
 // Loads a version answer; false when it is not a JSON object (`version` is then cleared).

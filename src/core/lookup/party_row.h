@@ -1,68 +1,46 @@
 #pragma once
 // One row of the lookup's result list (the QF fields, in the list's column order) and the record that
-// carries a row to the extract card and the export (the Da fields), both declared as records so that the
-// list, the card and the export can reach their fields by name. Texts are Windows-1251; dates are day
-// numbers (0 = none).
-#include <array>
+// carries a row to the extract card and the export (the Da fields), both made from the party field list
+// (party_fields.h) and declared as records so that the list, the card and the export can reach their
+// fields by name. Texts are Windows-1251; dates are day numbers (0 = none).
 #include <cstdint>
 #include <vector>
 
+#include "core/lookup/party_fields.h"
 #include "json/record_layout.h"
 #include "json/record_types.h"
 
 namespace kvilo::lookup {
 
+#define KVILO_PARTY_ROW_MEMBER(name, rowType, ...) rowType QF##name{};
 struct PartyRow {
-    json::ZText<255> QFName;
-    json::ZText<19> QFInn;
-    json::ZText<19> QFKpp;
-    json::ZText<20> QFOgrn;
-    json::FixedText<1> QFLiZo; // "Ю" legal entity, "Ф" sole trader, "?" other
-    json::ZText<255> QFAddress;
-    json::Date QFActDate;
-    json::Date QFRegDate;
-    json::Date QFLiqDate;
-    json::ZText<20> QFStatus;
-    json::ZText<80> QFDir;
-    json::ZText<80> QFDol;
-    int32_t QFBCount = 0;
-    json::ZText<20> QFBType;
-    json::ZText<80> QFOkved;
-    json::ZText<20> QFOkpo;
-    json::ZText<20> QFLat;
-    json::ZText<20> QFLon;
+    KVILO_PARTY_FIELDS(KVILO_PARTY_ROW_MEMBER, KVILO_PARTY_NOTHING)
 };
-KVILO_RECORD(PartyRow, QFName, QFInn, QFKpp, QFOgrn, QFLiZo, QFAddress, QFActDate, QFRegDate, QFLiqDate, QFStatus,
-             QFDir, QFDol, QFBCount, QFBType, QFOkved, QFOkpo, QFLat, QFLon)
+#undef KVILO_PARTY_ROW_MEMBER
 
-// The field names in column order, as the list, the export and the command line name them.
-inline constexpr std::array<const char*, 18> kPartyRowFieldNames = {
-    "QFName",   "QFInn", "QFKpp", "QFOgrn",   "QFLiZo",  "QFAddress", "QFActDate", "QFRegDate", "QFLiqDate",
-    "QFStatus", "QFDir", "QFDol", "QFBCount", "QFBType", "QFOkved",   "QFOkpo",    "QFLat",     "QFLon"};
-
+// The region code (8-bit unsigned, 0 = all regions) sits where the field list says.
+#define KVILO_PARTY_RECORD_MEMBER(name, rowType, ...) rowType Da##name{};
 struct PartyRecord {
-    json::ZText<255> DaName;
-    json::ZText<19> DaInn;
-    json::ZText<19> DaKpp;
-    json::ZText<20> DaOgrn;
-    json::FixedText<1> DaLiZo;
-    json::ZText<255> DaAddress;
-    json::Date DaActDate;
-    json::Date DaRegDate;
-    json::Date DaLiqDate;
-    json::ZText<20> DaStatus;
-    json::ZText<80> DaDir;
-    json::ZText<80> DaDol;
-    int32_t DaBCount = 0;
-    json::ZText<20> DaBType;
-    json::ZText<80> DaOkved;
-    json::ZText<20> DaOkpo;
-    uint8_t DaSrf = 0; // region code of the lookup that produced the row (0 = all regions)
-    json::ZText<20> DaLat;
-    json::ZText<20> DaLon;
+    KVILO_PARTY_FIELDS(KVILO_PARTY_RECORD_MEMBER, KVILO_PARTY_RECORD_MEMBER)
 };
-KVILO_RECORD(PartyRecord, DaName, DaInn, DaKpp, DaOgrn, DaLiZo, DaAddress, DaActDate, DaRegDate, DaLiqDate, DaStatus,
-             DaDir, DaDol, DaBCount, DaBType, DaOkved, DaOkpo, DaSrf, DaLat, DaLon)
+#undef KVILO_PARTY_RECORD_MEMBER
+
+// Their layouts, as KVILO_RECORD declares them, with the members in the order of the list.
+#define KVILO_PARTY_ROW_FIELD(name, ...) json::detail::MakeField<&PartyRow::QF##name>("QF" #name),
+[[maybe_unused]] inline const json::RecordLayout& KviloRecordLayout(const PartyRow*) {
+    static const json::RecordLayout layout("PartyRow", &json::detail::ClearRecord<PartyRow>,
+                                           {KVILO_PARTY_FIELDS(KVILO_PARTY_ROW_FIELD, KVILO_PARTY_NOTHING)});
+    return layout;
+}
+#undef KVILO_PARTY_ROW_FIELD
+
+#define KVILO_PARTY_RECORD_FIELD(name, ...) json::detail::MakeField<&PartyRecord::Da##name>("Da" #name),
+[[maybe_unused]] inline const json::RecordLayout& KviloRecordLayout(const PartyRecord*) {
+    static const json::RecordLayout layout("PartyRecord", &json::detail::ClearRecord<PartyRecord>,
+                                           {KVILO_PARTY_FIELDS(KVILO_PARTY_RECORD_FIELD, KVILO_PARTY_RECORD_FIELD)});
+    return layout;
+}
+#undef KVILO_PARTY_RECORD_FIELD
 
 // The result list of one window, in list order.
 using PartyRows = std::vector<PartyRow>;

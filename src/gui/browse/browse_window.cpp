@@ -29,6 +29,7 @@
 #include "core/framework/qt_text.h"
 #include "core/listformat/apply_brw_format.h"
 #include "core/lookup/lookup_request.h"
+#include "core/lookup/party_fields.h"
 #include "core/online/location_map.h"
 #include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
@@ -43,12 +44,8 @@ using namespace base::literals;
 using framework::FromQString;
 using framework::ToQString;
 
-const char* const kBrowseListFormat =
-    "120L(2)|_FM~Полное наименование~@s255@[58L(2)|_M~ИНН~@s20@46L(2)|_M~КПП~@s20@70L(2)|_M~ОГРН~@s20@]|"
-    "~Коды ФНС~L(2)14C|_~Л~@s1@120L(2)|_M~Адрес~@s255@52R(2)|_M~Актуальность~L@d06.b@52R(2)|_M~Регистрация~L"
-    "@d06.b@52R(2)|_M~Ликвидация~L@d06.b@80L(2)|_M~Статус~@s20@[100L(2)|_M~ФИО~@s80@100L(2)|_M~Должность~@s80@]"
-    "|~Руководитель~L(2)[36R(2)|_M~Кол-во~L@n_6b@80L(2)|_M~Тип~@s20@]|~Филиалы~L(2)80L(2)|_M~ОКВЭД~@s80@80L(2)|"
-    "_M~ОКПО~@s20@[70R(2)|_M~Широта~L@s20@70R(2)|_M~Долгота~L@s20@]|M~Координаты~L(2)"_ansi;
+// Made column by column from the party field list (core/lookup/party_fields.h).
+const char* const kBrowseListFormat = lookup::DesignedListFormat().c_str();
 
 const char* const kBrowseTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;
 
@@ -407,7 +404,7 @@ void BrowseWindow::PressKeyboard() {
 
 void BrowseWindow::PressSettings() {
     TakeFields();
-    options_.actions.listSettings();
+    options_.actions.listSettings(brwSettings_);
     FocusList();
 }
 

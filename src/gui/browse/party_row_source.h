@@ -1,6 +1,6 @@
 #pragma once
-// The result list as the format-driven list control reads it: field n of a row is the n-th PartyRow field
-// in column order (dates and the branch count as numbers, for the columns' display pictures).
+// The result list as the format-driven list control reads it: field n of a row is the n-th party field
+// (party_fields.h), dates and the branch count as numbers, for the columns' display pictures.
 #include "core/lookup/party_row.h"
 #include "gui/listcontrol/row_source.h"
 
@@ -16,7 +16,7 @@ private:
     const lookup::PartyRows& rows_;
 };
 
-// Field `field` (1 to 18) of a row; an empty text for any other number.
+// Field `field` of a row (from 1, in the order of the party field list); an empty text for any other number.
 base::Variant PartyRowField(const lookup::PartyRow& row, int field);
 
 } // namespace kvilo::browse

@@ -130,6 +130,32 @@ TEST(PartyAnswerBadInput, ElementsThatAreNoObjects) {
     EXPECT_EQ(rows[2].QFName.View(), "ООО Альфа"_ansi);
 }
 
+TEST(PartyAnswerBadInput, BadBytesAndPlacesThatAreNone) {
+    PartyRows rows;
+    ASSERT_EQ(MapAnswer("{\"suggestions\":[{\"unrestricted_value\":\"ООО \xC3 Альфа\xD0\",\"data\":"
+                        "{\"address\":{\"data\":{\"geo_lat\":1e999,\"geo_lon\":\"nan\"}}}}]}",
+                        rows),
+              1);
+    EXPECT_EQ(rows[0].QFName.View(), "ООО ? Альфа?"_ansi);
+    EXPECT_TRUE(rows[0].QFLat.Empty());
+    EXPECT_TRUE(rows[0].QFLon.Empty());
+}
+
+TEST(PartyAnswerBadInput, MoreEntriesThanAskedFor) {
+    // Millions of empty entries cost no more than twenty: only the first twenty are kept.
+    std::string answer = "{\"suggestions\":[{\"unrestricted_value\":\"B\"},{\"unrestricted_value\":\"A\"}";
+    for (int i = 0; i < 1000000; ++i)
+        answer += ",{}";
+    answer += "]}";
+    PartyRows rows;
+    EXPECT_EQ(MapAnswer(answer, rows), 20);
+    ASSERT_EQ(rows.size(), 20u);
+    EXPECT_EQ(rows[18].QFName.View(), "A");
+    EXPECT_EQ(rows[19].QFName.View(), "B");
+    // Still the whole answer is read: a fault after the twentieth entry is a fault of the answer.
+    EXPECT_EQ(MapAnswer(answer.substr(0, answer.size() - 1), rows = {}), kUnreadableAnswer);
+}
+
 TEST(PartyAnswerBadInput, SeveralMegabytes) {
     // Twenty entries, each dragging half a megabyte of members the program ignores and texts far beyond
     // its field widths.

@@ -16,23 +16,23 @@ using namespace base::literals;
 
 SuggestionItem BankItem() {
     SuggestionItem item;
-    item.UNRESTRICTED_VALUE = "  ПАО БАНК  "_ansi;
-    item.DATA.INN = " 7707083893";
-    item.DATA.KPP = "773601001";
-    item.DATA.OGRN = "1027700132195";
-    item.DATA.OKPO = "00032537";
-    item.DATA.OKVED = "64.19";
-    item.DATA.TYPE = "LEGAL";
-    item.DATA.BRANCH_TYPE = "MAIN";
-    item.DATA.BRANCH_COUNT = "88";
-    item.DATA.MANAGEMENT.NAME = "Петров Пётр Петрович"_ansi;
-    item.DATA.MANAGEMENT.POST = "ПРЕЗИДЕНТ"_ansi;
-    item.DATA.STATE.STATUS = "ACTIVE";
-    item.DATA.STATE.ACTUALITY_DATE = "1737331200000";
-    item.DATA.STATE.REGISTRATION_DATE = "1029456000000";
-    item.DATA.ADDRESS.UNRESTRICTED_VALUE = "117312, г Москва"_ansi;
-    item.DATA.ADDRESS.DATA.GEO_LAT = "55.7002";
-    item.DATA.ADDRESS.DATA.GEO_LON = "37.5855";
+    item.Name = "  ПАО БАНК  "_ansi;
+    item.Inn = " 7707083893";
+    item.Kpp = "773601001";
+    item.Ogrn = "1027700132195";
+    item.Okpo = "00032537";
+    item.Okved = "64.19";
+    item.LiZo = "LEGAL";
+    item.BType = "MAIN";
+    item.BCount = "88";
+    item.Dir = "Петров Пётр Петрович"_ansi;
+    item.Dol = "ПРЕЗИДЕНТ"_ansi;
+    item.Status = "ACTIVE";
+    item.ActDate = "1737331200000";
+    item.RegDate = "1029456000000";
+    item.Address = "117312, г Москва"_ansi;
+    item.Lat = "55.7002";
+    item.Lon = "37.5855";
     return item;
 }
 
@@ -61,6 +61,28 @@ TEST(PartyMappingDates, AbsurdTimestampsGiveNoDateInsteadOfOverflowing) {
     EXPECT_EQ(DayFromMillisText("99999999999999999999"), base::kNoDate);
     EXPECT_EQ(DayFromMillisText("1e300"), base::kNoDate);
     EXPECT_EQ(DayFromMillisText("-1e300"), base::kNoDate);
+}
+
+TEST(PartyMappingDates, DaysNoViewCanShowAreNoDate) {
+    // A spreadsheet has no date before 1 January 1900; the calendar none after 31 December 9999.
+    EXPECT_EQ(DayFromMillisText("-2208988800000"), base::DayNumber(1900, 1, 1));
+    EXPECT_EQ(DayFromMillisText("-2208988800001"), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("-5000000000000"), base::kNoDate);
+    EXPECT_EQ(DayFromMillisText("253402214400000"), base::DayNumber(9999, 12, 31));
+    EXPECT_EQ(DayFromMillisText("253402300800000"), base::kNoDate);
+}
+
+TEST(PartyMappingCoordinates, OnlyFiniteNumbersAreAPlace) {
+    EXPECT_EQ(CoordinateText(" 55.7002 "), "55.7002");
+    EXPECT_EQ(CoordinateText("-37.5e0"), "-37.5e0");
+    for (const char* none : {"", "  ", "nan", "NaN", "inf", "-inf", "1e999", "-1e999", "north", "55,7"})
+        EXPECT_EQ(CoordinateText(none), "") << none;
+    SuggestionItem item = BankItem();
+    item.Lat = "1e999";
+    item.Lon = "nan";
+    const PartyRow row = ToPartyRow(item);
+    EXPECT_TRUE(row.QFLat.Empty());
+    EXPECT_TRUE(row.QFLon.Empty());
 }
 
 TEST(PartyMappingWords, StatusBranchTypeAndLegalForm) {
@@ -119,9 +141,9 @@ TEST(PartyMappingRow, AnEmptyItemGivesEmptyFieldsAndTheOtherWords) {
 TEST(PartyMappingRow, TextsAreCutToTheRowWidths) {
     SuggestionItem item = BankItem();
     std::string longName(300, 'N');
-    item.UNRESTRICTED_VALUE = "   " + longName;
-    item.DATA.INN = std::string(40, '7');
-    item.DATA.ADDRESS.UNRESTRICTED_VALUE = std::string(400, 'A');
+    item.Name = "   " + longName;
+    item.Inn = std::string(40, '7');
+    item.Address = std::string(400, 'A');
     PartyRow row = ToPartyRow(item);
     EXPECT_EQ(row.QFName.View(), longName.substr(0, 255));
     EXPECT_EQ(row.QFInn.View(), std::string(19, '7'));
@@ -130,17 +152,17 @@ TEST(PartyMappingRow, TextsAreCutToTheRowWidths) {
 
 TEST(PartyMappingRow, OkvedIsCutByTheAnswerFieldNotTheRow) {
     SuggestionItem item = BankItem();
-    item.DATA.OKVED = "62.01 Разработка компьютерного программного обеспечения"_ansi;
+    item.Okved = "62.01 Разработка компьютерного программного обеспечения"_ansi;
     EXPECT_EQ(ToPartyRow(item).QFOkved.View(), "62.01 Разработка ком"_ansi);
 }
 
 TEST(PartyMappingRow, BranchCountThatIsNoNumber) {
     SuggestionItem item = BankItem();
-    item.DATA.BRANCH_COUNT = "many";
+    item.BCount = "many";
     EXPECT_EQ(ToPartyRow(item).QFBCount, 0);
-    item.DATA.BRANCH_COUNT = "9999999999";
+    item.BCount = "9999999999";
     EXPECT_EQ(ToPartyRow(item).QFBCount, 0);
-    item.DATA.BRANCH_COUNT = "12.0";
+    item.BCount = "12.0";
     EXPECT_EQ(ToPartyRow(item).QFBCount, 12);
 }
 
@@ -166,16 +188,6 @@ TEST(PartyRecordCopy, CopiesEveryFieldAndTheRegion) {
     EXPECT_EQ(r.DaSrf, 77);
     EXPECT_EQ(r.DaLat.View(), "55.7002");
     EXPECT_EQ(r.DaLon.View(), "37.5855");
-}
-
-TEST(PartyRecordCopy, RecordsAreDeclaredInColumnOrder) {
-    const auto& layout = json::LayoutOf<PartyRow>();
-    ASSERT_EQ(layout.Fields().size(), kPartyRowFieldNames.size());
-    for (size_t i = 0; i < kPartyRowFieldNames.size(); ++i)
-        EXPECT_EQ(layout.Fields()[i].name, kPartyRowFieldNames[i]);
-    const auto& record = json::LayoutOf<PartyRecord>();
-    ASSERT_EQ(record.Fields().size(), 19u);
-    EXPECT_EQ(record.Fields()[16].name, "DaSrf");
 }
 
 } // namespace

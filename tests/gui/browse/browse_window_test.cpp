@@ -58,7 +58,7 @@ lookup::BrowseActions RecordingActions(ActionLog& log) {
     actions.openCard = [&log](const lookup::PartyRecord& record) { log.cards.push_back(record); };
     actions.exportList = [&log](const lookup::PartyRows&, const std::string&) { ++log.exports; };
     actions.showMap = [&log](const lookup::MapArguments& arguments) { log.maps.push_back(arguments); };
-    actions.listSettings = [&log] { ++log.settings; };
+    actions.listSettings = [&log](listformat::BrwSettings&) { ++log.settings; };
     actions.checkUpdate = [&log](int32_t) {
         ++log.updates;
         return log.updateAnswer;

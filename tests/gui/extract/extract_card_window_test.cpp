@@ -13,8 +13,11 @@
 #include "core/framework/message_presenter.h"
 #include "core/framework/qt_text.h"
 #include "core/framework/settings_store.h"
+#include "core/online/location_map.h"
+#include "fake_services.h"
 #include "gui/extract/extract_card_window.h"
 #include "gui/framework/program_font.h"
+#include "platform/command_line.h"
 
 using namespace kvilo::base::literals;
 using kvilo::extract::ExtractCard;
@@ -49,6 +52,21 @@ PartyRecord Company() {
 QString Q(const char* ansi) {
     return ToQString(ansi);
 }
+
+// Takes the map's picture window: keeps its caption and closes it at once.
+class CaptionOpener : public kvilo::online::ImageCardOpener {
+public:
+    CaptionOpener() : previous_(kvilo::online::SetImageCardOpener(this)) {}
+    ~CaptionOpener() override { kvilo::online::SetImageCardOpener(previous_); }
+    void Open(const std::string&, const std::string& caption, std::function<void()> closed) override {
+        captions.push_back(caption);
+        closed();
+    }
+    std::vector<std::string> captions;
+
+private:
+    kvilo::online::ImageCardOpener* previous_;
+};
 
 } // namespace
 
@@ -126,14 +144,21 @@ private slots:
     }
 
     void mapWithCoordinatesGoesToTheMapWithTheNameAlone() {
+        kvilo::testsupport::FakeServices server;
+        QVERIFY2(server.Start(), server.Error().c_str());
+        QTemporaryDir ram;
+        kvilo::platform::SetCommandLine(
+            std::vector<std::string>{"MAPURL=" + server.HttpUrl(""), "RAM=" + ram.path().toStdString()});
         ExtractCard card(Company());
         RecordingMessagePresenter messages;
+        CaptionOpener opener;
         QTest::mouseClick(card.MapButton(), Qt::LeftButton);
-        // The map window is not built yet: its entry point says so, naming the entry and its coordinates.
-        QCOMPARE(messages.messages.size(), size_t(1));
-        QCOMPARE(Q(messages.messages[0].text.c_str()),
-                 Q("Просмотр карты в этой версии программы ещё не доступен.|ООО \"Ромашка\"|Широта: 55.70, "
-                   "долгота: 37.59"_ansi));
+        kvilo::online::WaitForLocationMaps();
+        kvilo::platform::SetCommandLine(std::vector<std::string>{});
+        QCOMPARE(messages.messages.size(), size_t(0));
+        QCOMPARE(opener.captions, std::vector<std::string>{"ООО \"Ромашка\""_ansi});
+        QCOMPARE(server.Requests("/1.x/").front().target,
+                 std::string("/1.x/?ll=37.590000,55.700000&size=650,450&z=16&l=map&pt=37.590000,55.700000,flag"));
     }
 
     void tabOrderIsTheControlOrder() {

@@ -1,0 +1,26 @@
+#include "gui/online/transfer_wait.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <thread>
+
+namespace kvilo::online {
+
+void RunOffGuiThread(const std::function<void()>& work, WhileWaiting input) {
+    const bool hold = input == WhileWaiting::HoldInput;
+    if (hold) QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&work, &loop] {
+        try {
+            work();
+        } catch (...) {
+            // The caller reads the outcome it did not get as a failure.
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(hold ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+    worker.join();
+    if (hold) QApplication::restoreOverrideCursor();
+}
+
+} // namespace kvilo::online
