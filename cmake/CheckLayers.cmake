@@ -24,9 +24,9 @@ set(may_link_support base platform lower core gui app cli support)
 # Within a layer an area links only the areas before it.
 set(areas_lower src/text src/json src/http src/xlsx)
 set(areas_core src/core/framework src/core/calculator src/core/listformat src/core/online src/core/codes
-    src/core/history src/core/lookup src/core/extract src/core/shell src/core/startup)
+    src/core/history src/core/lookup src/core/extract src/core/batch src/core/shell src/core/startup)
 set(areas_gui resources src/gui/framework src/gui/calculator src/gui/listcontrol src/gui/listformat src/gui/online
-    src/gui/extract src/gui/browse)
+    src/gui/extract src/gui/browse src/gui/batch)
 
 set(widget_free_layers base platform lower core cli)
 set(qt_free_layers base platform lower)

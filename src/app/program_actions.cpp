@@ -9,6 +9,7 @@
 #include "core/online/maker_site.h"
 #include "core/shell/screen_keyboard.h"
 #include "core/shell/shell_open.h"
+#include "gui/batch/batch_dialog.h"
 #include "gui/extract/extract_card_window.h"
 #include "gui/listformat/set_brw_format.h"
 #include "gui/online/ask_update_window.h"
@@ -48,6 +49,11 @@ browse::BrowseOptions ProgramBrowseOptions(int32_t buildDate) {
     options.demo =
         !platform::CommandParameter("SUGGESTURL").empty() || !platform::CommandParameter("VERSIONURL").empty();
     options.actions = ProgramBrowseActions();
+    // The batch check asks the window's services, and opens its workbook as the export does.
+    options.actions.checkList = [services = options.services] {
+        batch::CheckListFromFile(QApplication::activeWindow(), services,
+                                 [](const std::string& path) { shell::StartShellOpen(path, ""); });
+    };
     return options;
 }
 

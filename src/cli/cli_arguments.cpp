@@ -40,6 +40,15 @@ bool ParseRegion(const std::string& value, uint8_t& region) {
     return true;
 }
 
+// A batch check runs 1 to 16 lookups at a time: more would only meet the service's rate limit sooner.
+bool ParseConcurrency(const std::string& value, int& concurrency) {
+    int number = 0;
+    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (error != std::errc() || end != value.data() + value.size() || number < 1 || number > 16) return false;
+    concurrency = number;
+    return true;
+}
+
 } // namespace
 
 bool ParseCliArguments(const std::vector<std::string>& arguments, CliArguments& parsed, std::string& error) {
@@ -52,6 +61,17 @@ bool ParseCliArguments(const std::vector<std::string>& arguments, CliArguments& 
             parsed.json = true;
         } else if (a == "--xlsx") {
             parsed.xlsx = true;
+        } else if (a == "--batch") {
+            if (!hasValue) {
+                error = "--batch takes a file name";
+                return false;
+            }
+            parsed.batchFile = arguments[++i];
+        } else if (a == "--concurrency") {
+            if (!hasValue || !ParseConcurrency(arguments[++i], parsed.concurrency)) {
+                error = "--concurrency takes a number from 1 to 16";
+                return false;
+            }
         } else if (a == "--type") {
             if (!hasValue || !ParseType(arguments[++i], parsed.legalForm)) {
                 error = "--type takes all, legal or individual";
@@ -74,6 +94,11 @@ bool ParseCliArguments(const std::vector<std::string>& arguments, CliArguments& 
             error = "more than one query";
             return false;
         }
+    }
+    if (!parsed.batchFile.empty()) {
+        if (!haveQuery) return true;
+        error = "--batch takes no query";
+        return false;
     }
     if (!haveQuery) {
         error = "no query";

@@ -8,6 +8,7 @@
 
 #include "base/code_page.h"
 #include "cli/cli_arguments.h"
+#include "cli/cli_batch.h"
 #include "cli/cli_output.h"
 #include "core/codes/code_warning.h"
 #include "core/extract/register_export.h"
@@ -98,6 +99,8 @@ int main(int argc, char* argv[]) {
     }
     platform::SetCommandLine(arguments.parameters);
     StderrPresenter presenter;
+    if (!arguments.batchFile.empty())
+        return cli::RunBatchCheck(arguments, lookup::LookupServicesFromParameters(StoredToken()));
 
     lookup::LookupData data;
     RowPrinter window(data, arguments.json);

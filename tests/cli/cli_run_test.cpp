@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "core/lookup/lookup_request.h"
 #include "lookup_services_test.h"
 
 namespace kvilo::cli {
@@ -72,6 +73,18 @@ TEST_F(CliRunTest, RowsFoundGiveTsvAndExitZero) {
     EXPECT_EQ(fields[12], "3");
     EXPECT_EQ(fields[13], "головной");
     EXPECT_EQ(run.err, "Актуальность: 01.06.2024 г., Найдено: 4\n");
+}
+
+TEST_F(CliRunTest, BatchPrintsRowsInListOrderAndTheMissingLinesAndExitsOne) {
+    const std::string list = folder_ + "/list.csv";
+    std::ofstream(list, std::ios::binary) << "ИНН;Договор\r\n7716767498;1\r\n7707083894;2\r\n7716767498;3\r\n";
+    CliResult run = Cli({"--batch", list});
+    EXPECT_EQ(run.status, 1) << run.err;
+    ASSERT_TRUE(run.out.starts_with(kHeader));
+    EXPECT_EQ(Lines(run.out), 3u); // the heading and the company twice, looked up once
+    EXPECT_EQ(server_->Requests(lookup::kFindPartyByIdPath).size(), 1u);
+    EXPECT_EQ(run.err, "line 3: 7707083894: контрольное число ИНН не сходится; не проверялся\n"
+                       "2 found, 1 not found or not checked\n");
 }
 
 TEST_F(CliRunTest, FiltersAndJson) {

@@ -51,6 +51,21 @@ TEST(CliArguments, Rejections) {
     EXPECT_FALSE(ParseCliArguments({"q", "--verbose"}, a, error));
     EXPECT_FALSE(ParseCliArguments({"q", "r"}, a, error));
     EXPECT_EQ(error, "more than one query");
+    EXPECT_FALSE(ParseCliArguments({"--batch"}, a, error));
+    EXPECT_FALSE(ParseCliArguments({"q", "--batch", "list.txt"}, a, error));
+    EXPECT_EQ(error, "--batch takes no query");
+    EXPECT_FALSE(ParseCliArguments({"--batch", "list.txt", "--concurrency", "0"}, a, error));
+    EXPECT_FALSE(ParseCliArguments({"--batch", "list.txt", "--concurrency", "17"}, a, error));
+}
+
+TEST(CliArguments, BatchTakesAFileAndNoQuery) {
+    CliArguments a;
+    std::string error;
+    ASSERT_TRUE(ParseCliArguments({"CAFILE=c.pem", "--batch", "list.txt", "--xlsx", "--concurrency", "8"}, a, error));
+    EXPECT_EQ(a.batchFile, "list.txt");
+    EXPECT_TRUE(a.xlsx);
+    EXPECT_EQ(a.concurrency, 8);
+    EXPECT_EQ(a.parameters, std::vector<std::string>{"CAFILE=c.pem"});
 }
 
 lookup::PartyRow SampleRow() {

@@ -57,13 +57,13 @@ std::string NewExportPath() {
 }
 
 bool CreateRegisterWorkbook(TXlsxWriterClass& writer, const std::string& path, std::string_view title,
-                            uint16_t firstColumn, uint32_t row, uint16_t lastColumn, double fontSize) {
+                            uint16_t firstColumn, uint32_t row, uint16_t lastColumn, double fontSize, bool streamed) {
     if (SomethingAt(path)) platform::RemoveFile(path);
     if (SomethingAt(path)) {
         ShowError("Нет доступа к файлу: "_ansi + path);
         return false;
     }
-    if (writer.NewWorkbook(path, false, true) == nullptr) return false;
+    if (writer.NewWorkbook(path, streamed, !streamed) == nullptr) return false;
     FillProperties(writer.PROPERTIES, title);
     writer.SetProperties();
     return writer.AddTitledSheet("Лист1"_ansi, title, row, firstColumn, lastColumn, fontSize) == LXW_NO_ERROR;

@@ -29,9 +29,11 @@ std::string NewExportPath();
 
 // Starts the workbook at `path` with its document properties and a sheet "Лист1" that carries `title`.
 // An earlier file or folder at `path` that cannot be removed is reported ("Нет доступа к файлу: ") and
-// nothing is written. False when the workbook, its sheet or its title could not be made.
+// nothing is written. False when the workbook, its sheet or its title could not be made. With `streamed`, rows
+// go to the file as they are written (in order, never revisited), so that a long list costs no memory.
 bool CreateRegisterWorkbook(xlsx::TXlsxWriterClass& writer, const std::string& path, std::string_view title,
-                            uint16_t firstColumn, uint32_t row, uint16_t lastColumn, double fontSize);
+                            uint16_t firstColumn, uint32_t row, uint16_t lastColumn, double fontSize,
+                            bool streamed = false);
 
 // Landscape, zeros hidden, the spacer row 2, the group and column titles of rows 3 and 4, the column widths
 // and the panes frozen below row 4.

@@ -23,6 +23,7 @@ struct BrowseActions {
     std::function<bool(int32_t buildDate)> checkUpdate;                              // true: the window must close
     std::function<void()> screenKeyboard;                                            // ShowScreenKeyboard
     std::function<void(const std::string& address)> openSite;                        // ShellOpen on a thread
+    std::function<void()> checkList; // "Проверить список из файла...": the batch check of a list of codes
 };
 
 } // namespace kvilo::lookup

@@ -14,6 +14,7 @@ inline constexpr uint8_t kAllForms = 2;
 inline constexpr int kHitsAskedFor = 20;
 inline constexpr const char* kUserAgent = "Mozilla/1.22 (compatible; MSIE 10.0; Windows 3.1)";
 inline constexpr const char* kSuggestPartyPath = "/suggestions/api/4_1/rs/suggest/party";
+inline constexpr const char* kFindPartyByIdPath = "/suggestions/api/4_1/rs/findById/party";
 inline constexpr const char* kVersionPath = "/api/v2/version";
 inline constexpr size_t kMaxQueryLength = 200; // the query field holds 200 characters
 

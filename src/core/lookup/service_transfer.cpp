@@ -1,5 +1,8 @@
 #include "core/lookup/service_transfer.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "core/lookup/lookup_request.h"
 #include "http/byte_sink.h"
 #include "http/curl_session.h"
@@ -15,6 +18,39 @@ int OpenSession(http::TCurlClass& session, const LookupServices& services) {
     session.SetUserAgent(kUserAgent);
     return 0;
 }
+
+// The headers of the suggestions service, for a body of `mediaType`, and the POST itself.
+int PostWithServiceHeaders(http::TCurlClass& session, const LookupServices& services, const char* mediaType,
+                           const std::string& body, const std::string& url, http::StringSink& sink) {
+    session.AddHeader(std::string("Content-Type: ") + mediaType);
+    session.AddHeader("Accept: application/json");
+    session.AddHeader("Accept-Charset: utf-8");
+    session.AddHeader("Authorization: Token " + services.token);
+    session.ApplyHeaders();
+    return session.Post(body, url, &sink);
+}
+
+// A session that notes the Retry-After header of an answer (seconds; the HTTP-date form counts as absent).
+class RetryAfterSession : public http::TCurlClass {
+public:
+    int retryAfter = -1;
+
+    void OnHeader(std::string_view line) override {
+        constexpr std::string_view kName = "retry-after:";
+        if (line.size() <= kName.size()) return;
+        for (size_t i = 0; i < kName.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(line[i])) != kName[i]) return;
+        int seconds = 0;
+        bool any = false;
+        for (char c : line.substr(kName.size())) {
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+            if (c < '0' || c > '9' || seconds > 100000) return;
+            seconds = seconds * 10 + (c - '0');
+            any = true;
+        }
+        if (any) retryAfter = seconds;
+    }
+};
 
 TransferOutcome Finish(http::TCurlClass& session, int result, const LookupServices& services, http::StringSink& sink,
                        std::string& answer) {
@@ -38,14 +74,22 @@ TransferOutcome PostToSuggestions(const LookupServices& services, const std::str
     http::TCurlClass session;
     http::StringSink sink;
     int result = OpenSession(session, services);
-    if (result == 0) {
-        session.AddHeader("Content-Type: application/xml");
-        session.AddHeader("Accept: application/json");
-        session.AddHeader("Accept-Charset: utf-8");
-        session.AddHeader("Authorization: Token " + services.token);
-        session.ApplyHeaders();
-        result = session.Post(body, services.urls.SuggestPartyUrl(), &sink);
-    }
+    if (result == 0)
+        result =
+            PostWithServiceHeaders(session, services, "application/xml", body, services.urls.SuggestPartyUrl(), sink);
+    return Finish(session, result, services, sink, answer);
+}
+
+TransferOutcome PostToFindById(const LookupServices& services, const std::string& body, std::string& answer,
+                               int& retryAfter) {
+    RetryAfterSession session;
+    http::StringSink sink;
+    int result = OpenSession(session, services);
+    if (result == 0) result = session.SetHeaderFunction();
+    if (result == 0)
+        result =
+            PostWithServiceHeaders(session, services, "application/json", body, services.urls.FindPartyByIdUrl(), sink);
+    retryAfter = session.retryAfter;
     return Finish(session, result, services, sink, answer);
 }
 

@@ -19,6 +19,11 @@ struct TransferOutcome {
 // POST of `body` with the four headers of the suggestions service (media types, charset, token).
 TransferOutcome PostToSuggestions(const LookupServices& services, const std::string& body, std::string& answer);
 
+// POST of the JSON `body` to the exact lookup by code, with the same headers but a JSON body. `retryAfter`
+// receives the seconds a Retry-After header of the answer asks the client to wait, -1 when it has none.
+TransferOutcome PostToFindById(const LookupServices& services, const std::string& body, std::string& answer,
+                               int& retryAfter);
+
 // GET without headers of its own.
 TransferOutcome GetFromVersionService(const LookupServices& services, std::string& answer);
 

@@ -27,6 +27,10 @@ std::string ServiceUrls::SuggestPartyUrl() const {
     return Join(suggestBase, kSuggestPartyPath);
 }
 
+std::string ServiceUrls::FindPartyByIdUrl() const {
+    return Join(suggestBase, kFindPartyByIdPath);
+}
+
 std::string ServiceUrls::VersionUrl() const {
     return Join(versionBase, kVersionPath);
 }

@@ -14,6 +14,7 @@ struct ServiceUrls {
 
     std::string SuggestPartyUrl() const;
     std::string VersionUrl() const;
+    std::string FindPartyByIdUrl() const;
 };
 
 // The addresses from the command line's named parameters.

@@ -1,5 +1,6 @@
 #include "gui/browse/browse_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -338,6 +339,15 @@ void BrowseWindow::AddShortcuts() {
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), &BrowseWindow::PressCard);
     add(QKeySequence(Qt::CTRL | Qt::Key_E), &BrowseWindow::ClearQuery);
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), &BrowseWindow::PressKeyboard);
+    // The batch check has no room among the buttons: the list's context menu and Ctrl+L offer it.
+    auto* checkList = new QAction(ToQString("Проверить список из файла..."_ansi), this);
+    checkList->setObjectName("checkListAction");
+    checkList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    checkList->setShortcutContext(Qt::WindowShortcut);
+    connect(checkList, &QAction::triggered, this, &BrowseWindow::PressCheckList);
+    addAction(checkList);
+    list_->addAction(checkList);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 // Every button first takes the current values of all fields from the screen.
@@ -419,6 +429,12 @@ void BrowseWindow::PressKeyboard() {
 void BrowseWindow::PressSettings() {
     TakeFields();
     options_.actions.listSettings(brwSettings_);
+    FocusList();
+}
+
+void BrowseWindow::PressCheckList() {
+    if (busy_ || !options_.actions.checkList) return;
+    options_.actions.checkList();
     FocusList();
 }
 

@@ -98,6 +98,7 @@ private:
     void PressKeyboard();
     void PressSettings();
     void PressUpdate();
+    void PressCheckList();
     void ClearQuery();
     void LegalFormChosen();
     void RowChanged();

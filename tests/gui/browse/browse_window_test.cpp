@@ -46,6 +46,7 @@ struct ActionLog {
     std::vector<lookup::MapArguments> maps;
     std::vector<std::string> sites;
     int keyboards = 0;
+    int listChecks = 0;
     int settings = 0;
     int exports = 0;
     bool updateAnswer = false;
@@ -63,6 +64,7 @@ lookup::BrowseActions RecordingActions(ActionLog& log) {
         return log.updateAnswer;
     };
     actions.screenKeyboard = [&log] { ++log.keyboards; };
+    actions.checkList = [&log] { ++log.listChecks; };
     actions.openSite = [&log](const std::string& address) { log.sites.push_back(address); };
     return actions;
 }
@@ -486,6 +488,10 @@ void BrowseWindowTest::keyboardSettingsAndUpdateButtons() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window_->findChild<QLineEdit*>("query")));
     Click("keyboardButton");
     QCOMPARE(log_.keyboards, 2);
+    PressKey(Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(log_.listChecks, 1);
+    List()->actions().front()->trigger(); // from the list's context menu
+    QCOMPARE(log_.listChecks, 2);
     Click("settingsButton");
     QCOMPARE(log_.settings, 1);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(List()));

@@ -1,5 +1,6 @@
-// The company-lookup services on the fake server: the party suggestions and the version answer, plus
-// their own control route, POST /_lookup, through which a test selects their error answers:
+// The company-lookup services on the fake server: the party suggestions, the exact lookup by code and the
+// version answer, plus their own control route, POST /_lookup, through which a test selects their error
+// answers (the suggest faults apply to the exact lookup too):
 //   suggest=none|401|403|413|415|429|500|500json|502|canned   (canned: status, type and the request body)
 //   version=none|500|notjson|noegrul      egrul=dd.mm.yyyy      reset=1 (before everything else)
 // The fake server's general faults (POST /_control) apply to these routes as to any other.
@@ -90,6 +91,14 @@ void Register(httplib::Server& server, ServerContext&) {
     server.Post(kSuggestPartyPath, suggest);
     server.Get(kSuggestPartyPath, suggest);
     server.Put(kSuggestPartyPath, suggest);
+    server.Post(kFindPartyByIdPath, [](const httplib::Request& request, httplib::Response& response) {
+        SuggestSettings settings;
+        {
+            std::lock_guard lock(State().mutex);
+            settings = State().suggest;
+        }
+        Send(AnswerFindById(ToRouteRequest(request), Parties(), settings), response);
+    });
     auto version = [](const httplib::Request& request, httplib::Response& response) {
         VersionSettings settings;
         {

@@ -58,6 +58,9 @@ bool ToEntry(std::string_view raw, PartyEntry& entry) {
     entry.searchText = base::UpperText(search);
     entry.type = Text(item, {"data", "type"});
     entry.regionCode = Text(item, {"data", "address", "data", "region_kladr_id"});
+    entry.inn = Text(item, {"data", "inn"});
+    entry.ogrn = Text(item, {"data", "ogrn"});
+    entry.branchType = Text(item, {"data", "branch_type"});
     return true;
 }
 

@@ -45,4 +45,15 @@ std::vector<const PartyEntry*> PartyIndex::Find(const SuggestRequest& request) c
     return hits;
 }
 
+std::vector<const PartyEntry*> PartyIndex::FindExact(const std::string& code, const std::string& branchType,
+                                                     int count) const {
+    std::vector<const PartyEntry*> hits;
+    for (const PartyEntry& entry : entries_) {
+        if (static_cast<int>(hits.size()) >= count) break;
+        if (code.empty() || (entry.inn != code && entry.ogrn != code)) continue;
+        if (branchType.empty() || entry.branchType == branchType) hits.push_back(&entry);
+    }
+    return hits;
+}
+
 } // namespace kvilo::fake

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+
+#include "json/json_node.h"
+#include "json/json_parser.h"
 
 #include "suggest_request.h"
 
@@ -86,7 +90,57 @@ std::string Answer(const std::vector<const PartyEntry*>& hits) {
     return body + "]}";
 }
 
+// The answer to a request the service does not get as far as reading: a wrong method, a forced error, a
+// missing or unknown token, a media type it does not speak, a body too long.
+std::optional<RouteResponse> Refuse(const RouteRequest& request, const SuggestSettings& settings) {
+    if (request.method != "POST") return ErrorJson(405, "Method Not Allowed");
+    if (settings.fault != SuggestFault::None) return Forced(settings, request);
+    std::string token = TokenOf(request);
+    if (token.empty()) return ErrorJson(401, "Unauthorized");
+    if (token != kAcceptedToken) return Forbidden(token);
+    if (!KnownMediaType(MediaType(request.Header("Content-Type"))) || !AcceptsAnswer(request))
+        return ErrorJson(415, "Unsupported Media Type");
+    if (request.body.size() > kMaxBody) return ErrorJson(413, "Request Entity Too Large");
+    return std::nullopt;
+}
+
+// The members of a JSON findById body; false when it is no JSON object with a string "query".
+bool ParseFindByIdJson(std::string_view body, std::string& query, std::string& branchType, int& count) {
+    json::TJsonParser parser;
+    json::JsonTree root = json::ParseJson(parser, body, 0);
+    const json::TJsonNode* queryNode = json::GetObjectItem(root.get(), "query");
+    if (!json::IsObject(root.get()) || !json::IsString(queryNode)) return false;
+    query = std::string(json::GetString(queryNode));
+    const json::TJsonNode* branchNode = json::GetObjectItem(root.get(), "branch_type");
+    if (json::IsString(branchNode)) branchType = std::string(json::GetString(branchNode));
+    const json::TJsonNode* countNode = json::GetObjectItem(root.get(), "count");
+    if (json::IsNumber(countNode)) count = static_cast<int>(json::GetNumber(countNode));
+    return true;
+}
+
 } // namespace
+
+RouteResponse AnswerFindById(const RouteRequest& request, const PartyIndex& index, const SuggestSettings& settings) {
+    if (std::optional<RouteResponse> refused = Refuse(request, settings)) return *refused;
+    std::string query;
+    std::string branchType;
+    int count = kDefaultCount;
+    bool read = false;
+    if (MediaType(request.Header("Content-Type")) == "application/json") {
+        read = ParseFindByIdJson(request.body, query, branchType, count);
+    } else {
+        SuggestRequest parsed;
+        read = ParseSuggestXml(request.body, parsed);
+        query = parsed.query;
+        count = parsed.count;
+    }
+    if (!read) return ErrorJson(400, "Bad Request");
+    constexpr int kMaxFindCount = 300;
+    count = std::clamp(count, 1, kMaxFindCount);
+    while (!query.empty() && query.back() == ' ')
+        query.pop_back();
+    return {200, "application/json;charset=UTF-8", Answer(index.FindExact(query, branchType, count))};
+}
 
 bool SuggestFaultFromName(const std::string& name, SuggestFault& fault) {
     static const struct {
@@ -107,14 +161,7 @@ bool SuggestFaultFromName(const std::string& name, SuggestFault& fault) {
 }
 
 RouteResponse AnswerSuggest(const RouteRequest& request, const PartyIndex& index, const SuggestSettings& settings) {
-    if (request.method != "POST") return ErrorJson(405, "Method Not Allowed");
-    if (settings.fault != SuggestFault::None) return Forced(settings, request);
-    std::string token = TokenOf(request);
-    if (token.empty()) return ErrorJson(401, "Unauthorized");
-    if (token != kAcceptedToken) return Forbidden(token);
-    if (!KnownMediaType(MediaType(request.Header("Content-Type"))) || !AcceptsAnswer(request))
-        return ErrorJson(415, "Unsupported Media Type");
-    if (request.body.size() > kMaxBody) return ErrorJson(413, "Request Entity Too Large");
+    if (std::optional<RouteResponse> refused = Refuse(request, settings)) return *refused;
     // The fake reads XML bodies only: the program sends nothing else.
     SuggestRequest parsed;
     if (MediaType(request.Header("Content-Type")) != "application/xml" || !ParseSuggestXml(request.body, parsed))

@@ -36,6 +36,13 @@ struct SuggestSettings {
 // false for an unknown word.
 bool SuggestFaultFromName(const std::string& name, SuggestFault& fault);
 
+inline constexpr const char* kFindPartyByIdPath = "/suggestions/api/4_1/rs/findById/party";
+
+// POST /suggestions/api/4_1/rs/findById/party: the entries whose INN or OGRN equals the query exactly. The
+// body is JSON {"query":..., "branch_type":..., "count":...} or XML as for the suggestions; the same checks
+// and forced errors apply.
+RouteResponse AnswerFindById(const RouteRequest& request, const PartyIndex& index, const SuggestSettings& settings);
+
 RouteResponse AnswerSuggest(const RouteRequest& request, const PartyIndex& index, const SuggestSettings& settings);
 
 } // namespace kvilo::fake
