@@ -24,7 +24,7 @@ RouteRequest ProgramRequest(const std::string& body) {
 
 PartyEntry Entry(const std::string& raw, const std::string& searchText, const std::string& type,
                  const std::string& region) {
-    return {raw, searchText, type, region + "00000000000"};
+    return {raw, searchText, type, region + "00000000000", {}, {}, {}};
 }
 
 PartyIndex SmallIndex() {
