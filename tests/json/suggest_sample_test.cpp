@@ -12,32 +12,6 @@
 using namespace kvilo::json;
 using namespace kvilo::base::literals;
 
-namespace suggestion {
-
-// The shape of one "suggestions" element as the result model reads it.
-struct Data {
-    FixedText<10> BRANCH_COUNT;
-    FixedText<20> BRANCH_TYPE;
-    FixedText<128> INN;
-    FixedText<128> KPP;
-    FixedText<20> OGRN;
-    FixedText<20> OKPO;
-    FixedText<20> OKVED;
-    FixedText<20> TYPE;
-    Management MANAGEMENT;
-    State STATE;
-    Address ADDRESS;
-};
-KVILO_RECORD(Data, BRANCH_COUNT, BRANCH_TYPE, INN, KPP, OGRN, OKPO, OKVED, TYPE, MANAGEMENT, STATE, ADDRESS)
-
-struct Item {
-    FixedText<1024> UNRESTRICTED_VALUE;
-    Data DATA;
-};
-KVILO_RECORD(Item, UNRESTRICTED_VALUE, DATA)
-
-} // namespace suggestion
-
 namespace {
 
 std::string ReadFixture(const std::string& path) {

@@ -1,6 +1,6 @@
-// The parts of one "suggestions" element that the sample test and the parser fuzz target both map:
-// the nested records and the answer's list handle. Each user declares its own DATA record around them,
-// since the fuzz target adds numeric and date fields the sample answer does not carry.
+// One "suggestions" element written out by hand in the result model's shape, for the tests that compare
+// with it. The parser fuzz target maps the nested records and the answer's list handle too, around a DATA
+// record of its own, since it adds numeric and date fields the sample answer does not carry.
 #pragma once
 
 #include "json/json_mapping.h"
@@ -40,5 +40,27 @@ struct Answer {
     ListHandle SUGGESTIONS = 0;
 };
 KVILO_RECORD(Answer, SUGGESTIONS)
+
+// The shape of one "suggestions" element as the result model reads it.
+struct Data {
+    FixedText<10> BRANCH_COUNT;
+    FixedText<20> BRANCH_TYPE;
+    FixedText<128> INN;
+    FixedText<128> KPP;
+    FixedText<20> OGRN;
+    FixedText<20> OKPO;
+    FixedText<20> OKVED;
+    FixedText<20> TYPE;
+    Management MANAGEMENT;
+    State STATE;
+    Address ADDRESS;
+};
+KVILO_RECORD(Data, BRANCH_COUNT, BRANCH_TYPE, INN, KPP, OGRN, OKPO, OKVED, TYPE, MANAGEMENT, STATE, ADDRESS)
+
+struct Item {
+    FixedText<1024> UNRESTRICTED_VALUE;
+    Data DATA;
+};
+KVILO_RECORD(Item, UNRESTRICTED_VALUE, DATA)
 
 } // namespace suggestion

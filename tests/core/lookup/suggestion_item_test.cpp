@@ -1,5 +1,5 @@
-// The answer record made from the field list loads exactly what the record written out by hand in the
-// result model's shape loads (groups DATA, MANAGEMENT, STATE, ADDRESS and its DATA, in that order): the same
+// The answer record made from the field list loads exactly what the hand-written record of
+// suggestion_record.h loads (groups DATA, MANAGEMENT, STATE, ADDRESS and its DATA, in that order): the same
 // text in every field, whatever the answer holds, wherever its members stand and in whatever letter case.
 #include <gtest/gtest.h>
 
@@ -8,68 +8,12 @@
 #include <string>
 
 #include "core/lookup/suggestion_item.h"
+#include "suggestion_record.h"
 #include "json/json_mapping.h"
 #include "json/json_parser.h"
 #include "json/record_list.h"
 
-namespace shape {
-
-using kvilo::json::FixedText;
-using kvilo::json::ListHandle;
-
-struct Management {
-    FixedText<128> NAME;
-    FixedText<128> POST;
-};
-KVILO_RECORD(Management, NAME, POST)
-
-struct State {
-    FixedText<20> ACTUALITY_DATE;
-    FixedText<20> REGISTRATION_DATE;
-    FixedText<20> LIQUIDATION_DATE;
-    FixedText<20> STATUS;
-};
-KVILO_RECORD(State, ACTUALITY_DATE, REGISTRATION_DATE, LIQUIDATION_DATE, STATUS)
-
-struct Geo {
-    FixedText<20> GEO_LAT;
-    FixedText<20> GEO_LON;
-};
-KVILO_RECORD(Geo, GEO_LAT, GEO_LON)
-
-struct Address {
-    FixedText<1024> UNRESTRICTED_VALUE;
-    Geo DATA;
-};
-KVILO_RECORD(Address, UNRESTRICTED_VALUE, DATA)
-
-struct Data {
-    FixedText<10> BRANCH_COUNT;
-    FixedText<20> BRANCH_TYPE;
-    FixedText<128> INN;
-    FixedText<128> KPP;
-    FixedText<20> OGRN;
-    FixedText<20> OKPO;
-    FixedText<20> OKVED;
-    FixedText<20> TYPE;
-    Management MANAGEMENT;
-    State STATE;
-    Address ADDRESS;
-};
-KVILO_RECORD(Data, BRANCH_COUNT, BRANCH_TYPE, INN, KPP, OGRN, OKPO, OKVED, TYPE, MANAGEMENT, STATE, ADDRESS)
-
-struct Item {
-    FixedText<1024> UNRESTRICTED_VALUE;
-    Data DATA;
-};
-KVILO_RECORD(Item, UNRESTRICTED_VALUE, DATA)
-
-struct Answer {
-    ListHandle SUGGESTIONS = 0;
-};
-KVILO_RECORD(Answer, SUGGESTIONS)
-
-} // namespace shape
+namespace shape = suggestion;
 
 namespace kvilo::lookup {
 namespace {
