@@ -49,11 +49,13 @@ TXlsxWriterClass::~TXlsxWriterClass() {
 }
 
 lxw_worksheet* TXlsxWriterClass::Worksheet() const {
-    return ISCHARTSHEET ? nullptr : static_cast<lxw_worksheet*>(ACTIVESHEET);
+    const auto* sheet = std::get_if<lxw_worksheet*>(&ACTIVESHEET);
+    return sheet ? *sheet : nullptr;
 }
 
 lxw_chartsheet* TXlsxWriterClass::Chartsheet() const {
-    return ISCHARTSHEET ? static_cast<lxw_chartsheet*>(ACTIVESHEET) : nullptr;
+    const auto* sheet = std::get_if<lxw_chartsheet*>(&ACTIVESHEET);
+    return sheet ? *sheet : nullptr;
 }
 
 const char* TXlsxWriterClass::Utf8(std::string_view text) {
@@ -76,9 +78,8 @@ lxw_workbook* TXlsxWriterClass::NewWorkbook(std::string_view fileName, bool cons
         WORKBOOK.reset(workbook_new_opt(osName.c_str(), &options));
     }
     ResetFormat();
-    ACTIVESHEET = nullptr;
+    ACTIVESHEET = std::monostate{};
     ACTIVESHEETNAME.clear();
-    ISCHARTSHEET = false;
     return WORKBOOK.get();
 }
 
@@ -104,14 +105,19 @@ lxw_error TXlsxWriterClass::SetProperties() {
     return workbook_set_properties(WORKBOOK.get(), &properties); // the library copies the texts
 }
 
-void* TXlsxWriterClass::AddSheet(std::string_view sheetName, bool chartsheet) {
-    if (!WORKBOOK) return nullptr;
+bool TXlsxWriterClass::AddSheet(std::string_view sheetName, bool chartsheet) {
+    ACTIVESHEET = std::monostate{};
+    ACTIVESHEETNAME.clear();
+    if (!WORKBOOK) return false;
     const char* name = Utf8(sheetName);
-    ACTIVESHEET = chartsheet ? static_cast<void*>(workbook_add_chartsheet(WORKBOOK.get(), name))
-                             : static_cast<void*>(workbook_add_worksheet(WORKBOOK.get(), name));
-    ISCHARTSHEET = chartsheet;
-    ACTIVESHEETNAME = ACTIVESHEET ? CSTR : std::string();
-    return ACTIVESHEET;
+    if (chartsheet) {
+        if (lxw_chartsheet* sheet = workbook_add_chartsheet(WORKBOOK.get(), name)) ACTIVESHEET = sheet;
+    } else if (lxw_worksheet* sheet = workbook_add_worksheet(WORKBOOK.get(), name)) {
+        ACTIVESHEET = sheet;
+    }
+    if (std::holds_alternative<std::monostate>(ACTIVESHEET)) return false;
+    ACTIVESHEETNAME = CSTR;
+    return true;
 }
 
 lxw_error TXlsxWriterClass::AddTitledSheet(std::string_view sheetName, std::string_view title, uint32_t titleRow,
@@ -225,8 +231,7 @@ lxw_error TXlsxWriterClass::CloseWorkbook() {
     const lxw_error result = workbook_close(WORKBOOK.release());
     FORMATQ.clear();
     ACTIVEFORMAT = nullptr;
-    ACTIVESHEET = nullptr;
-    ISCHARTSHEET = false;
+    ACTIVESHEET = std::monostate{};
     CSTR.clear();
     return result;
 }
@@ -247,8 +252,7 @@ void TXlsxWriterClass::Destroy() {
     DeleteTemporaryImages();
     FORMATQ.clear();
     ACTIVEFORMAT = nullptr;
-    ACTIVESHEET = nullptr;
-    ISCHARTSHEET = false;
+    ACTIVESHEET = std::monostate{};
     WORKBOOK.reset(); // a workbook never closed is discarded, not written
     CSTR.clear();
     CSTR.shrink_to_fit();

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <variant>
 #include <vector>
 
 #include <xlsxwriter.h>
@@ -62,8 +63,8 @@ public:
     lxw_workbook* NewWorkbook(std::string_view fileName, bool constantMemory, bool useDefaults);
     lxw_error SetProperties();
 
-    // Adds a worksheet or chartsheet and makes it current; nullptr when the name is invalid or taken.
-    void* AddSheet(std::string_view sheetName, bool chartsheet);
+    // Adds a worksheet or chartsheet and makes it current; false when the name is invalid or taken.
+    bool AddSheet(std::string_view sheetName, bool chartsheet);
     // A worksheet on A4 paper with 0.8 cm margins and empty header and footer, and the title merged over
     // `firstColumn`..`lastColumn` of `titleRow` (bold, left, vertically centred, wrapped only over a single
     // column; unformatted when `fontSize` is 0). Returns the result of the title write, 0 when no title
@@ -124,7 +125,7 @@ public:
     lxw_format* ActiveFormat() const { return ACTIVEFORMAT; }
     size_t CachedFormatCount() const { return FORMATQ.size(); }
     const std::string& ActiveSheetName() const { return ACTIVESHEETNAME; }
-    bool IsChartsheet() const { return ISCHARTSHEET; }
+    bool IsChartsheet() const { return std::holds_alternative<lxw_chartsheet*>(ACTIVESHEET); }
     const std::string& FileName() const { return FILENAME; }
 
 private:
@@ -141,9 +142,9 @@ private:
     void DeleteTemporaryImages();
 
     std::unique_ptr<lxw_workbook, WorkbookFree> WORKBOOK;
-    void* ACTIVESHEET = nullptr; // lxw_worksheet or lxw_chartsheet, by ISCHARTSHEET
+    // The current sheet: none, a worksheet or a chartsheet.
+    std::variant<std::monostate, lxw_worksheet*, lxw_chartsheet*> ACTIVESHEET;
     std::string ACTIVESHEETNAME; // UTF-8
-    bool ISCHARTSHEET = false;
     std::string FILENAME;
     lxw_format* ACTIVEFORMAT = nullptr;
     std::unordered_map<TXlsxFormat, lxw_format*, TXlsxFormatHash> FORMATQ;

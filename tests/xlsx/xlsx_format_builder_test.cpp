@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         path = ScratchPath(::testing::UnitTest::GetInstance()->current_test_info()->name());
         ASSERT_NE(writer.NewWorkbook(path, false, true), nullptr);
-        ASSERT_NE(writer.AddSheet("S", false), nullptr);
+        ASSERT_TRUE(writer.AddSheet("S", false));
     }
     // Writes one cell in the active format and closes the workbook; returns its styles part.
     std::string CloseWithStyles() {

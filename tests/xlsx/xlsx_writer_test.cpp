@@ -25,7 +25,7 @@ protected:
     void Open(std::string_view name) {
         path = ScratchPath(name);
         ASSERT_NE(writer.NewWorkbook(path, false, true), nullptr);
-        ASSERT_NE(writer.AddSheet("S", false), nullptr);
+        ASSERT_TRUE(writer.AddSheet("S", false));
     }
     void Close() { ASSERT_EQ(writer.CloseWorkbook(), LXW_NO_ERROR); }
     std::string Sheet() const { return ReadPart(path, "xl/worksheets/sheet1.xml"); }
@@ -369,7 +369,7 @@ TEST_F(XlsxWriter, CreationTimeWithoutATimeIsLeftToTheLibrary) {
 
 TEST(XlsxWriterLifecycle, CallsWithoutWorkbookOrSheetAreRefusedNotCrashed) {
     TXlsxWriterClass writer;
-    EXPECT_EQ(writer.AddSheet("S", false), nullptr);
+    EXPECT_FALSE(writer.AddSheet("S", false));
     EXPECT_EQ(writer.WriteString(1, 1, "x"), LXW_ERROR_NULL_PARAMETER_IGNORED);
     EXPECT_EQ(writer.SetProperties(), LXW_ERROR_NULL_PARAMETER_IGNORED);
     EXPECT_EQ(writer.ApplyFormat(true), nullptr);
@@ -389,9 +389,9 @@ TEST(XlsxWriterLifecycle, ChartsheetsTakeOnlyChartsheetCalls) {
     TXlsxWriterClass writer;
     const std::string path = ScratchPath("chartsheet");
     writer.NewWorkbook(path, false, true);
-    ASSERT_NE(writer.AddSheet("Data", false), nullptr);
+    ASSERT_TRUE(writer.AddSheet("Data", false));
     EXPECT_FALSE(writer.IsChartsheet());
-    ASSERT_NE(writer.AddSheet("Chart", true), nullptr);
+    ASSERT_TRUE(writer.AddSheet("Chart", true));
     EXPECT_TRUE(writer.IsChartsheet());
     EXPECT_EQ(writer.ActiveSheetName(), "Chart");
     writer.SetLandscape();

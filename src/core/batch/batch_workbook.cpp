@@ -43,7 +43,7 @@ void BatchWorkbook::Add(const BatchLine& line, const CodeResult& result) {
 
 std::string BatchWorkbook::Close() {
     extract::WriteRegisterTotals(writer_, nextRow_, static_cast<int32_t>(nextRow_ - extract::kFirstDataRow));
-    if (writer_.AddSheet("Не найдено"_ansi, false) != nullptr) {
+    if (writer_.AddSheet("Не найдено"_ansi, false)) {
         writer_.ResetFormat();
         writer_.SetColumn(1, 1, kLineColumnWidth);
         writer_.SetColumn(2, 2, kCodeColumnWidth);

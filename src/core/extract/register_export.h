@@ -10,7 +10,8 @@
 
 namespace kvilo::extract {
 
-using namespace base::literals;
+// Only the Windows-1251 literal, not the whole namespace, for the texts declared below.
+using base::literals::operator""_ansi;
 
 // The title the main window gives the export.
 inline const char* const kRegisterTitle = "Запрос выписки из ЕГРЮЛ / ЕГРИП"_ansi;

@@ -9,7 +9,8 @@
 
 namespace kvilo::framework {
 
-using namespace base::literals;
+// Only the Windows-1251 literal, not the whole namespace, for the texts declared below.
+using base::literals::operator""_ansi;
 
 // The usual single button.
 inline const char* const kCloseButton = "&1. Закрыть"_ansi;

@@ -7,7 +7,8 @@
 
 namespace kvilo::lookup {
 
-using namespace base::literals;
+// Only the Windows-1251 literal, not the whole namespace, for the texts declared below.
+using base::literals::operator""_ansi;
 
 struct VersionDadata {
     json::FixedText<40> VERSION;
