@@ -47,7 +47,7 @@ std::string UrlPath(std::string_view url) {
 } // namespace
 
 std::string BuildTargetName(std::string_view url, std::string_view attachment, std::string_view target) {
-    const std::string folder(base::RightTrim(target));
+    std::string folder(base::RightTrim(target));
     if (!folder.empty() && !IsSeparator(folder.back())) return folder;
     const std::string_view proposed = SafeFileName(base::RightTrim(attachment));
     if (!proposed.empty()) return folder + std::string(proposed);

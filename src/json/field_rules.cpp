@@ -79,7 +79,7 @@ bool ParseFieldRules(std::string_view rulesText, FieldRuleList& rules) {
     if (IsObject(root.get())) {
         JsonTree array(CreateArray());
         if (!array || !AddItemToArray(array.get(), root.get())) return false;
-        root.release();
+        (void)root.release(); // the array owns the object now
         root = std::move(array);
     } else if (!IsArray(root.get())) {
         JsonTrace("[ParseFieldRules] Unable to parse options.");

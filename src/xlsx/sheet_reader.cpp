@@ -106,7 +106,7 @@ std::vector<std::string> SharedStrings(std::string_view xml) {
 
 // The path of the first worksheet: the target of the first <sheet>'s relationship.
 std::string FirstSheetPath(const ZipArchive& zip) {
-    const std::string fallback = "xl/worksheets/sheet1.xml";
+    std::string fallback = "xl/worksheets/sheet1.xml";
     std::string workbook;
     std::string relations;
     if (!zip.Read("xl/workbook.xml", kMaxPartBytes, workbook) ||

@@ -41,7 +41,9 @@ bool DateTime(int32_t dayNumber, int32_t time, lxw_datetime& datetime) {
     const int32_t t = time > 0 ? time - 1 : 0;
     datetime.hour = t / kHundredthsPerHour;
     datetime.min = (t - datetime.hour * kHundredthsPerHour) / kHundredthsPerMinute;
-    datetime.sec = (t - datetime.hour * kHundredthsPerHour - datetime.min * kHundredthsPerMinute) / 100;
+    // Whole seconds: the hundredths are dropped on purpose.
+    const int32_t seconds = (t - datetime.hour * kHundredthsPerHour - datetime.min * kHundredthsPerMinute) / 100;
+    datetime.sec = seconds;
     return true;
 }
 

@@ -45,7 +45,12 @@ bool IsTemporaryImageName(std::string_view name) {
 } // namespace
 
 TXlsxWriterClass::~TXlsxWriterClass() {
-    Destroy();
+    // Deleting the temporary pictures builds paths; running out of memory there must not end the program
+    // (the members free the workbook either way).
+    try {
+        Destroy();
+    } catch (...) {
+    }
 }
 
 lxw_worksheet* TXlsxWriterClass::Worksheet() const {
