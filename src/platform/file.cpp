@@ -37,6 +37,23 @@ int OpenFlags(File::Access access, File::Disposition disposition) {
     return flags;
 }
 
+// Reads into `bytes` until `size` bytes are in or the file ends, asking `readSome(into, count, done)` again
+// when a call is interrupted; on an error its number goes to `lastError`.
+template <typename ReadSome>
+bool ReadUntilFull(char* bytes, size_t size, size_t& read, int& lastError, ReadSome readSome) {
+    while (read < size) {
+        ssize_t got = readSome(bytes + read, size - read, read);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            lastError = errno;
+            return false;
+        }
+        if (got == 0) break;
+        read += static_cast<size_t>(got);
+    }
+    return true;
+}
+
 } // namespace
 
 File::~File() {
@@ -116,18 +133,8 @@ bool File::Read(void* data, size_t size, size_t& read) {
         lastError_ = EBADF;
         return false;
     }
-    auto bytes = static_cast<char*>(data);
-    while (read < size) {
-        ssize_t got = ::read(fd_, bytes + read, size - read);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            lastError_ = errno;
-            return false;
-        }
-        if (got == 0) break;
-        read += static_cast<size_t>(got);
-    }
-    return true;
+    return ReadUntilFull(static_cast<char*>(data), size, read, lastError_,
+                         [this](char* into, size_t count, size_t) { return ::read(fd_, into, count); });
 }
 
 bool File::ReadAt(int64_t offset, void* data, size_t size, size_t& read) {
@@ -136,18 +143,9 @@ bool File::ReadAt(int64_t offset, void* data, size_t size, size_t& read) {
         lastError_ = fd_ < 0 ? EBADF : EINVAL;
         return false;
     }
-    auto bytes = static_cast<char*>(data);
-    while (read < size) {
-        ssize_t got = ::pread(fd_, bytes + read, size - read, static_cast<off_t>(offset + static_cast<int64_t>(read)));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            lastError_ = errno;
-            return false;
-        }
-        if (got == 0) break;
-        read += static_cast<size_t>(got);
-    }
-    return true;
+    return ReadUntilFull(static_cast<char*>(data), size, read, lastError_, [&](char* into, size_t count, size_t done) {
+        return ::pread(fd_, into, count, static_cast<off_t>(offset + static_cast<int64_t>(done)));
+    });
 }
 
 int64_t File::Size() const {
