@@ -6,60 +6,11 @@
 
 #include "base/blank_text.h"
 #include "base/code_page.h"
+#include "json/node_memory.h"
 
 namespace kvilo::json {
 
 namespace {
-
-// At most this many released nodes wait per thread (under half a megabyte); beyond it they go back to the
-// heap, so a large tree does not stay allocated after it is released.
-constexpr size_t kKeptNodes = 4096;
-
-struct ReleasedNode {
-    ReleasedNode* next;
-};
-
-class NodeCache {
-public:
-    NodeCache() = default;
-    NodeCache(const NodeCache&) = delete;
-    NodeCache& operator=(const NodeCache&) = delete;
-    ~NodeCache() {
-        closed_ = true;
-        while (head_ != nullptr)
-            ::operator delete(std::exchange(head_, head_->next));
-    }
-
-    void* Take() {
-        if (head_ == nullptr) return nullptr;
-        --count_;
-        return std::exchange(head_, head_->next);
-    }
-    // False when the cache is full (or gone with its thread): the caller frees the block.
-    bool Keep(void* block) {
-        if (closed_ || count_ == kKeptNodes) return false;
-        head_ = new (block) ReleasedNode{head_};
-        ++count_;
-        return true;
-    }
-
-private:
-    ReleasedNode* head_ = nullptr;
-    size_t count_ = 0;
-    bool closed_ = false;
-};
-
-// The sanitizers must see every node's life from the heap itself.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kCacheNodes = false;
-#else
-constexpr bool kCacheNodes = true;
-#endif
-
-NodeCache& Released() {
-    thread_local NodeCache cache;
-    return cache;
-}
 
 TJsonNode* NewNode(int32_t type) {
     auto* node = new (std::nothrow) TJsonNode;
@@ -103,15 +54,11 @@ void* TJsonNode::operator new(std::size_t size) {
 }
 
 void* TJsonNode::operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    if (kCacheNodes && size == sizeof(TJsonNode))
-        if (void* block = Released().Take()) return block;
-    return ::operator new(size, std::nothrow);
+    return AllocateNodeMemory(size);
 }
 
 void TJsonNode::operator delete(void* block, std::size_t size) noexcept {
-    if (block == nullptr) return;
-    if (kCacheNodes && size == sizeof(TJsonNode) && Released().Keep(block)) return;
-    ::operator delete(block);
+    ReleaseNodeMemory(block, size);
 }
 
 void DeleteJson(TJsonNode* node) {

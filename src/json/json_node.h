@@ -38,7 +38,7 @@ class TJsonNode {
 public:
     TJsonNode() = default;
     // Releases NAME and VALUESTRING when still set; children are released by DeleteJson, not here.
-    virtual ~TJsonNode() = default;
+    ~TJsonNode() = default;
     TJsonNode(const TJsonNode&) = delete;
     TJsonNode& operator=(const TJsonNode&) = delete;
 
@@ -53,8 +53,8 @@ public:
 
     int32_t Kind() const { return TYPE & 0xFF; }
 
-    // Every parse makes and releases nodes by the hundred: each thread keeps some released nodes for the
-    // next ones instead of returning them to the heap each time.
+    // Every parse makes and releases nodes by the hundred thousand: they are cut from slabs
+    // (json/node_memory.h) rather than taken from the heap one by one.
     static void* operator new(std::size_t size);
     static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
     static void operator delete(void* block, std::size_t size) noexcept;

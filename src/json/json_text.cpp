@@ -1,6 +1,6 @@
 #include "json/json_text.h"
 
-#include <cstdlib>
+#include "json/node_memory.h"
 
 namespace kvilo::json {
 
@@ -11,7 +11,7 @@ bool TJsonText::Assign(std::string_view bytes) {
     if (length <= kInline) {
         if (length > 0) std::memcpy(inline_, bytes.data(), bytes.size());
     } else {
-        auto* block = static_cast<char*>(std::malloc(bytes.size()));
+        auto* block = static_cast<char*>(AllocateNodeMemory(bytes.size()));
         if (block == nullptr) return false;
         std::memcpy(block, bytes.data(), bytes.size());
         heap_ = block;
@@ -21,7 +21,7 @@ bool TJsonText::Assign(std::string_view bytes) {
 }
 
 void TJsonText::Release() {
-    if (length_ > kInline) std::free(heap_);
+    if (length_ > kInline) ReleaseNodeMemory(heap_, static_cast<size_t>(length_));
     length_ = -1;
 }
 

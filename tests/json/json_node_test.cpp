@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/cp1251.h"
 #include "json/json_parser.h"
 
@@ -267,4 +269,23 @@ TEST(JsonNodeGrowth, DeletingLongChainsAndDeepNestingUsesNoRecursion) {
     }
     deep.reset();
     SUCCEED();
+}
+
+TEST(JsonNodeMemory, TreesOutliveTheThreadThatMadeThemAndMayBeReleasedOnAnother) {
+    // Nodes are cut from per-thread slabs; a slab must live as long as any node cut from it, whichever
+    // thread made it or releases it. The address sanitizer build sees a slab released too early or never.
+    const std::string text = "{\"name\":\"a text longer than the inline part of a node\",\"list\":[1,2.5,3e3]}";
+    TJsonParser parser;
+    JsonTree madeOnWorker;
+    std::thread([&] { madeOnWorker = ParseJson(parser, text, -1); }).join();
+    ASSERT_TRUE(madeOnWorker);
+    EXPECT_EQ(GetString(GetObjectItem(madeOnWorker.get(), "name")), "a text longer than the inline part of a node");
+
+    JsonTree madeHere = ParseJson(parser, text, -1);
+    std::thread([&] {
+        madeHere.reset();
+        madeOnWorker.reset();
+    }).join();
+    JsonTree next = ParseJson(parser, text, -1);
+    EXPECT_DOUBLE_EQ(GetNumber(GetArrayItem(GetObjectItem(next.get(), "list"), 3)), 3000);
 }
