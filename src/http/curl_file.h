@@ -35,15 +35,15 @@ public:
     // opened here for reading is closed again.
     uint32_t GetFileSize(uint32_t* high = nullptr);
 
-    const std::string& FileName() const { return FILENAME; }
-    bool IsOpen() const { return FHANDLE.IsOpen(); }
-    uint32_t Position() const { return FPOSITION; }
-    int LastError() const { return FHANDLE.LastError(); }
+    const std::string& FileName() const { return fileName_; }
+    bool IsOpen() const { return file_.IsOpen(); }
+    uint32_t Position() const { return position_; }
+    int LastError() const { return file_.LastError(); }
 
 private:
-    std::string FILENAME;
-    platform::File FHANDLE;
-    uint32_t FPOSITION = 0;
+    std::string fileName_;
+    platform::File file_;
+    uint32_t position_ = 0;
 };
 
 // Write callbacks: the user pointer is the file object (none: the data are dropped). WriteToFile

@@ -5,24 +5,24 @@
 namespace kvilo::http {
 
 void TCurlUrlClass::Destroy() {
-    URLP.reset();
+    url_.reset();
 }
 
 bool TCurlUrlClass::Renew() {
-    URLP.reset(curl_url());
-    return URLP != nullptr;
+    url_.reset(curl_url());
+    return url_ != nullptr;
 }
 
 void TCurlSListClass::Destroy() {
-    PLIST.reset();
+    list_.reset();
 }
 
 bool TCurlSListClass::Append(std::string_view line) {
     const std::string text(line); // the caller's text need not be NUL-terminated
-    curl_slist* head = curl_slist_append(PLIST.get(), text.c_str());
+    curl_slist* head = curl_slist_append(list_.get(), text.c_str());
     if (head == nullptr) return false; // libcurl left the old list intact
-    (void)PLIST.release();
-    PLIST.reset(head);
+    (void)list_.release();
+    list_.reset(head);
     return true;
 }
 

@@ -25,10 +25,10 @@ public:
 
     // Frees the held handle and takes a new one from curl_url; false when libcurl has none to give.
     bool Renew();
-    CURLU* Handle() const { return URLP.get(); }
+    CURLU* Handle() const { return url_.get(); }
 
 private:
-    std::unique_ptr<CURLU, CurlDeleter<&curl_url_cleanup>> URLP;
+    std::unique_ptr<CURLU, CurlDeleter<&curl_url_cleanup>> url_;
 };
 
 class TCurlSListClass {
@@ -44,10 +44,10 @@ public:
     // Appends a copy of the line (libcurl copies it as a NUL-terminated text). False when out of memory;
     // the list is then unchanged.
     bool Append(std::string_view line);
-    curl_slist* Head() const { return PLIST.get(); }
+    curl_slist* Head() const { return list_.get(); }
 
 private:
-    std::unique_ptr<curl_slist, CurlDeleter<&curl_slist_free_all>> PLIST;
+    std::unique_ptr<curl_slist, CurlDeleter<&curl_slist_free_all>> list_;
 };
 
 } // namespace kvilo::http

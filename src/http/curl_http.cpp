@@ -36,10 +36,10 @@ TCurlHttpClass::~TCurlHttpClass() {
 }
 
 void TCurlHttpClass::Destroy() {
-    if (HTTPPOST != nullptr) {
-        curl_formfree(HTTPPOST);
-        HTTPPOST = nullptr;
-        POSTEND = nullptr;
+    if (firstPart_ != nullptr) {
+        curl_formfree(firstPart_);
+        firstPart_ = nullptr;
+        lastPart_ = nullptr;
     }
     TCurlClass::Destroy();
 }
@@ -50,8 +50,8 @@ int TCurlHttpClass::Init() {
 }
 
 void TCurlHttpClass::OnHeader(std::string_view line) {
-    if (BACCEPTRANGESENABLED == 0 && StartsWithUpper(line, "ACCEPT-RANGES:")) BACCEPTRANGESENABLED = 1;
-    if (!base::RightTrim(SATTACHMENT).empty() || !StartsWithUpper(line, "CONTENT-DISPOSITION:")) return;
+    if (acceptRangesEnabled_ == 0 && StartsWithUpper(line, "ACCEPT-RANGES:")) acceptRangesEnabled_ = 1;
+    if (!base::RightTrim(attachment_).empty() || !StartsWithUpper(line, "CONTENT-DISPOSITION:")) return;
     constexpr std::string_view kFileName = "FILENAME=";
     const size_t found = ToUpper(line).find(kFileName, 19);
     if (found == std::string::npos) return;
@@ -59,7 +59,7 @@ void TCurlHttpClass::OnHeader(std::string_view line) {
     value = base::RightTrim(WithoutLineEnd(value));
     const size_t quote = value.rfind('"');
     if (quote != std::string_view::npos && quote >= 1) value = value.substr(1, quote - 1);
-    SATTACHMENT = std::string(value);
+    attachment_ = std::string(value);
 }
 
 std::string TCurlHttpClass::GetFormErrorText(int code) const {

@@ -52,19 +52,19 @@ public:
     // Called between attempts so that the user interface can process its pending events.
     void SetPendingEventsHook(std::function<void()> hook) { pendingEvents_ = std::move(hook); }
 
-    bool AcceptRangesEnabled() const { return BACCEPTRANGESENABLED != 0; }
+    bool AcceptRangesEnabled() const { return acceptRangesEnabled_ != 0; }
     // The proposed file name; blank when no Content-Disposition header named one.
-    const std::string& Attachment() const { return SATTACHMENT; }
+    const std::string& Attachment() const { return attachment_; }
 
 private:
     int DownloadRanges(const DownloadRequest& request, DownloadOutcome& outcome);
     int SetRange(uint64_t start, uint32_t chunk, uint32_t contentLength);
     void ProcessPendingEvents();
 
-    curl_httppost* HTTPPOST = nullptr;
-    curl_httppost* POSTEND = nullptr;
-    int32_t BACCEPTRANGESENABLED = 0;
-    std::string SATTACHMENT;
+    curl_httppost* firstPart_ = nullptr;
+    curl_httppost* lastPart_ = nullptr;
+    int32_t acceptRangesEnabled_ = 0;
+    std::string attachment_;
     std::function<void()> pendingEvents_;
 };
 

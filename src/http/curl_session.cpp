@@ -11,52 +11,52 @@
 namespace kvilo::http {
 
 TCurlClass::TCurlClass()
-    : URLP(std::make_unique<TCurlUrlClass>()), HEADERS(std::make_unique<TCurlSListClass>()),
-      ERRORS(std::make_unique<std::vector<ErrorEntry>>()) {}
+    : url_(std::make_unique<TCurlUrlClass>()), headers_(std::make_unique<TCurlSListClass>()),
+      errors_(std::make_unique<std::vector<ErrorEntry>>()) {}
 
 TCurlClass::~TCurlClass() {
     TCurlClass::Destroy();
 }
 
 void TCurlClass::AddError(int32_t code, std::string_view text) {
-    if (ERRORS) ERRORS->push_back({code, std::string(text)});
+    if (errors_) errors_->push_back({code, std::string(text)});
 }
 
 void TCurlClass::LoadErrors(std::span<const uint8_t> table) {
-    if (ERRORS) ReadErrorTable(table, *ERRORS);
+    if (errors_) ReadErrorTable(table, *errors_);
 }
 
 void TCurlClass::Destroy() {
     Cleanup();
-    URLP.reset();
-    HEADERS.reset();
-    ERRORS.reset();
+    url_.reset();
+    headers_.reset();
+    errors_.reset();
 }
 
 int TCurlClass::Init() {
     if (EnsureCurlGlobalInit() != CURLE_OK) return CURLE_FAILED_INIT;
     // A second Init must not leak the first handle.
-    CURL_.reset(curl_easy_init());
-    if (!URLP) URLP = std::make_unique<TCurlUrlClass>();
-    if (!HEADERS) HEADERS = std::make_unique<TCurlSListClass>();
-    if (!ERRORS) ERRORS = std::make_unique<std::vector<ErrorEntry>>();
-    if (!CURL_ || !URLP->Renew()) return CURLE_FAILED_INIT;
+    easy_.reset(curl_easy_init());
+    if (!url_) url_ = std::make_unique<TCurlUrlClass>();
+    if (!headers_) headers_ = std::make_unique<TCurlSListClass>();
+    if (!errors_) errors_ = std::make_unique<std::vector<ErrorEntry>>();
+    if (!easy_ || !url_->Renew()) return CURLE_FAILED_INIT;
     LoadErrors(BuiltInErrorTable());
     return SetUserAgent(kDefaultUserAgent);
 }
 
 void TCurlClass::Cleanup() {
     FreeHeaders();
-    CURL_.reset();
-    if (URLP) URLP->Destroy();
+    easy_.reset();
+    if (url_) url_->Destroy();
     ForgetHandleState(); // no handle refers to it any longer
 }
 
 void TCurlClass::Reset() {
     FreeHeaders();
-    if (URLP && URLP->Handle()) curl_url_set(URLP->Handle(), CURLUPART_URL, nullptr, 0);
-    if (CURL_) {
-        curl_easy_reset(CURL_.get());
+    if (url_ && url_->Handle()) curl_url_set(url_->Handle(), CURLUPART_URL, nullptr, 0);
+    if (easy_) {
+        curl_easy_reset(easy_.get());
         ForgetHandleState(); // the reset handle no longer points at it
     }
 }
@@ -71,8 +71,8 @@ void TCurlClass::ForgetHandleState() {
 }
 
 std::string TCurlClass::GetErrorText(int code) const {
-    if (ERRORS) {
-        for (const ErrorEntry& entry : *ERRORS) {
+    if (errors_) {
+        for (const ErrorEntry& entry : *errors_) {
             if (entry.ID == code) return entry.MESSAGE;
         }
     }
@@ -85,7 +85,7 @@ int TCurlClass::OnProgress(double, double, double, double) {
 
 void TCurlClass::OnDebug(curl_infotype type, std::string_view data, std::string_view title) {
     const unsigned bit = static_cast<unsigned>(type);
-    if (bit >= 32 || (static_cast<uint32_t>(DEBUGINFOMASK) & (1u << bit)) == 0) return;
+    if (bit >= 32 || (static_cast<uint32_t>(debugInfoMask_) & (1u << bit)) == 0) return;
     std::string line(base::RightTrim(title));
     line += ": ";
     line += base::RightTrim(data);
@@ -97,21 +97,21 @@ void TCurlClass::OnDebugData(curl_infotype, std::string_view) {}
 void TCurlClass::OnHeader(std::string_view) {}
 
 int TCurlClass::SetOptLong(CURLoption option, long value) {
-    if (!CURL_) return CURLE_FAILED_INIT;
-    return curl_easy_setopt(CURL_.get(), option, value);
+    if (!easy_) return CURLE_FAILED_INIT;
+    return curl_easy_setopt(easy_.get(), option, value);
 }
 
 int TCurlClass::SetOptPtr(CURLoption option, const void* pointer) {
-    if (!CURL_) return CURLE_FAILED_INIT;
-    return curl_easy_setopt(CURL_.get(), option, pointer);
+    if (!easy_) return CURLE_FAILED_INIT;
+    return curl_easy_setopt(easy_.get(), option, pointer);
 }
 
 int TCurlClass::SetOptString(CURLoption option, std::string_view text) {
-    if (!CURL_) return CURLE_FAILED_INIT;
+    if (!easy_) return CURLE_FAILED_INIT;
     std::string& slot = optionTexts_[option];
     // The previous copy stays alive until libcurl has been given the new address.
     const std::string previous = std::exchange(slot, std::string(base::RightTrim(text)));
-    return curl_easy_setopt(CURL_.get(), option, slot.c_str());
+    return curl_easy_setopt(easy_.get(), option, slot.c_str());
 }
 
 int TCurlClass::SetUserAgent(std::string_view text) {
@@ -146,22 +146,22 @@ int TCurlClass::SetFollowLocation(long value) {
 }
 
 bool TCurlClass::AddHeader(std::string_view line) {
-    return HEADERS && HEADERS->Append(line);
+    return headers_ && headers_->Append(line);
 }
 
 int TCurlClass::ApplyHeaders() {
-    return SetOptPtr(CURLOPT_HTTPHEADER, HEADERS ? HEADERS->Head() : nullptr);
+    return SetOptPtr(CURLOPT_HTTPHEADER, headers_ ? headers_->Head() : nullptr);
 }
 
 void TCurlClass::FreeHeaders() {
     // The easy handle lets go of the list before it is freed, so no transfer can see a freed list.
-    if (CURL_) curl_easy_setopt(CURL_.get(), CURLOPT_HTTPHEADER, static_cast<curl_slist*>(nullptr));
-    if (HEADERS) HEADERS->Destroy();
+    if (easy_) curl_easy_setopt(easy_.get(), CURLOPT_HTTPHEADER, static_cast<curl_slist*>(nullptr));
+    if (headers_) headers_->Destroy();
 }
 
 int TCurlClass::SetUrl(std::string_view url) {
-    if (!URLP || !URLP->Handle()) return CURLE_FAILED_INIT;
-    CURLU* handle = URLP->Handle();
+    if (!url_ || !url_->Handle()) return CURLE_FAILED_INIT;
+    CURLU* handle = url_->Handle();
     curl_url_set(handle, CURLUPART_URL, nullptr, 0);
     const std::string text(base::RightTrim(url));
     const CURLUcode parsed =
@@ -182,7 +182,7 @@ void TCurlClass::ApplyDefaultProtocol(const std::string& url) {
     TCurlUrlClass probe;
     if (!probe.Renew()) return;
     if (curl_url_set(probe.Handle(), CURLUPART_URL, url.c_str(), CURLU_ALLOW_SPACE) == CURLUE_OK) return;
-    curl_url_set(URLP->Handle(), CURLUPART_SCHEME, protocol->second.c_str(), 0);
+    curl_url_set(url_->Handle(), CURLUPART_SCHEME, protocol->second.c_str(), 0);
 }
 
 int TCurlClass::SetWriteFunction(WriteFunction function, void* data) {
@@ -219,20 +219,20 @@ int TCurlClass::SetTransferLimits(const TransferLimits& limits) {
     // An announced length above the limit ends the transfer before its body; the count in DeliverBlock
     // catches the answers that announce none.
     const auto maxSize = static_cast<curl_off_t>(limits.maxBytes);
-    if (int code = curl_easy_setopt(CURL_.get(), CURLOPT_MAXFILESIZE_LARGE, maxSize); code != CURLE_OK) return code;
+    if (int code = curl_easy_setopt(easy_.get(), CURLOPT_MAXFILESIZE_LARGE, maxSize); code != CURLE_OK) return code;
     limits_ = limits;
     limitsSet_ = true;
     return CURLE_OK;
 }
 
 TransferLimit TCurlClass::LimitReached(int result) const {
-    if (!limitsSet_ || !CURL_) return TransferLimit::None;
+    if (!limitsSet_ || !easy_) return TransferLimit::None;
     if (result == CURLE_FILESIZE_EXCEEDED) return TransferLimit::Size;
     if (result != CURLE_OPERATION_TIMEDOUT) return TransferLimit::None;
     curl_off_t total = 0;
     curl_off_t pretransfer = 0;
-    curl_easy_getinfo(CURL_.get(), CURLINFO_TOTAL_TIME_T, &total);
-    curl_easy_getinfo(CURL_.get(), CURLINFO_PRETRANSFER_TIME_T, &pretransfer);
+    curl_easy_getinfo(easy_.get(), CURLINFO_TOTAL_TIME_T, &total);
+    curl_easy_getinfo(easy_.get(), CURLINFO_PRETRANSFER_TIME_T, &pretransfer);
     // libcurl's own clock decides the moment; a few milliseconds of rounding must not hide the total limit.
     constexpr curl_off_t kMicroseconds = 1000000;
     constexpr curl_off_t kSlack = 50000;
@@ -243,7 +243,7 @@ TransferLimit TCurlClass::LimitReached(int result) const {
 }
 
 int TCurlClass::AddTrustAnchors(std::string pem) {
-    if (!CURL_) return CURLE_FAILED_INIT;
+    if (!easy_) return CURLE_FAILED_INIT;
     if (CountCertificates(pem) == 0) return CURLE_SSL_CACERT_BADFILE;
     trustAnchors_ = std::move(pem);
     if (int code = SetOptFunction(CURLOPT_SSL_CTX_FUNCTION, &AddTrustAnchorsToContext); code != CURLE_OK) return code;
@@ -295,11 +295,11 @@ int TCurlClass::SetDebugFunction(DebugFunction function) {
 }
 
 int TCurlClass::Perform() {
-    if (!CURL_) return CURLE_FAILED_INIT;
+    if (!easy_) return CURLE_FAILED_INIT;
     if (int code = SetDebugFunction(&DebugToSession); code != CURLE_OK) return code;
     received_ = 0;
     sizeExceeded_ = false;
-    const int code = curl_easy_perform(CURL_.get());
+    const int code = curl_easy_perform(easy_.get());
     // The session refused the block that crossed the size limit; libcurl calls that a write error.
     return sizeExceeded_ && code == CURLE_WRITE_ERROR ? CURLE_FILESIZE_EXCEEDED : code;
 }
@@ -320,7 +320,7 @@ int TCurlClass::Post(std::string_view body, std::string_view url, ByteSink* sink
 
 long TCurlClass::GetInfoLong(CURLINFO info) const {
     long value = 0;
-    if (!CURL_ || curl_easy_getinfo(CURL_.get(), info, &value) != CURLE_OK) return 0;
+    if (!easy_ || curl_easy_getinfo(easy_.get(), info, &value) != CURLE_OK) return 0;
     return value;
 }
 
@@ -330,7 +330,7 @@ long TCurlClass::GetResponseCode() const {
 
 uint32_t TCurlClass::GetInfoOffT(CURLINFO info, uint32_t* high) const {
     curl_off_t value = 0;
-    if (!CURL_ || curl_easy_getinfo(CURL_.get(), info, &value) != CURLE_OK) value = 0;
+    if (!easy_ || curl_easy_getinfo(easy_.get(), info, &value) != CURLE_OK) value = 0;
     const auto bits = static_cast<uint64_t>(value);
     if (high != nullptr) *high = static_cast<uint32_t>(bits >> 32);
     return static_cast<uint32_t>(bits);

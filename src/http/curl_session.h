@@ -110,21 +110,21 @@ public:
     uint32_t GetInfoOffT(CURLINFO info, uint32_t* high = nullptr) const;
 
     // Bit n set: debug events of libcurl info type n are logged. All seven types after construction.
-    int32_t DebugInfoMask() const { return DEBUGINFOMASK; }
-    void SetDebugInfoMask(int32_t mask) { DEBUGINFOMASK = mask; }
+    int32_t DebugInfoMask() const { return debugInfoMask_; }
+    void SetDebugInfoMask(int32_t mask) { debugInfoMask_ = mask; }
 
     // The session's side of the libcurl callbacks below.
     size_t DeliverBlock(char* data, size_t size, size_t count);
     bool AbortRequested() const { return abortFlag_ != nullptr && abortFlag_->load(); }
     std::string HideSecrets(std::string_view text) const;
 
-    CURL* Handle() const { return CURL_.get(); }
+    CURL* Handle() const { return easy_.get(); }
 
 protected:
     // libcurl reads callback options as function pointers, so they are passed as such.
     template <class Function> int SetOptFunction(CURLoption option, Function function) {
-        if (!CURL_) return CURLE_FAILED_INIT;
-        return curl_easy_setopt(CURL_.get(), option, function);
+        if (!easy_) return CURLE_FAILED_INIT;
+        return curl_easy_setopt(easy_.get(), option, function);
     }
 
 private:
@@ -133,11 +133,11 @@ private:
 
     using EasyHandle = std::unique_ptr<CURL, CurlDeleter<&curl_easy_cleanup>>;
 
-    EasyHandle CURL_;
-    std::unique_ptr<TCurlUrlClass> URLP;
-    int32_t DEBUGINFOMASK = 255;
-    std::unique_ptr<TCurlSListClass> HEADERS;
-    std::unique_ptr<std::vector<ErrorEntry>> ERRORS;
+    EasyHandle easy_;
+    std::unique_ptr<TCurlUrlClass> url_;
+    int32_t debugInfoMask_ = 255;
+    std::unique_ptr<TCurlSListClass> headers_;
+    std::unique_ptr<std::vector<ErrorEntry>> errors_;
     // The copies made by SetOptString, one per option: replaced when the option is set again.
     std::map<CURLoption, std::string> optionTexts_;
     // Every answer block passes the session on its way to the caller's write function, to be counted.

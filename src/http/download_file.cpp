@@ -65,7 +65,7 @@ int TCurlHttpClass::DownloadFile(const DownloadRequest& request) {
 int TCurlHttpClass::DownloadFile(const DownloadRequest& request, DownloadOutcome& outcome) {
     outcome = DownloadOutcome{};
     outcome.target = request.target.substr(0, kMaxFileNameLength);
-    BACCEPTRANGESENABLED = 0;
+    acceptRangesEnabled_ = 0;
 
     SetProgressFunction(request.progress);
     SetHeaderFunction();
@@ -84,7 +84,7 @@ int TCurlHttpClass::DownloadFile(const DownloadRequest& request, DownloadOutcome
     uint32_t length = probe == CURLE_OK ? GetInfoOffT(CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &high) : 0;
     if (high != 0) length = 0; // unknown (-1) or beyond the 32-bit sizes this download handles
 
-    const std::string name = BuildTargetName(request.url, SATTACHMENT, outcome.target);
+    const std::string name = BuildTargetName(request.url, attachment_, outcome.target);
     if (base::RightTrim(name).empty()) {
         Log(std::string(kLogPrefix) + "Target filename is blank.");
         return CURLE_URL_MALFORMAT;
@@ -95,7 +95,7 @@ int TCurlHttpClass::DownloadFile(const DownloadRequest& request, DownloadOutcome
     SetOptLong(CURLOPT_HTTPGET, 1L);
     ClearHeaderFunction();
 
-    if (BACCEPTRANGESENABLED == 0) {
+    if (acceptRangesEnabled_ == 0) {
         Log(std::string(kLogPrefix) + "Accept-Ranges header is missing, continue with ReadFile.");
         return ReadFile(request.url, outcome.target, request.progress);
     }

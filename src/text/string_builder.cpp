@@ -16,14 +16,14 @@ void Report(const char* message) {
 } // namespace
 
 TStringBuilder::~TStringBuilder() {
-    std::free(MEMBLOCK);
-    MEMBLOCK = nullptr;
-    BLOCKSIZE = 0;
-    DATASIZE = 0;
+    std::free(block_);
+    block_ = nullptr;
+    blockSize_ = 0;
+    dataSize_ = 0;
 }
 
 void TStringBuilder::Init(int32_t size) {
-    if (MEMBLOCK != nullptr) {
+    if (block_ != nullptr) {
         Report("[TStringBuilder.Init] already allocated.");
         return;
     }
@@ -33,31 +33,31 @@ void TStringBuilder::Init(int32_t size) {
         Report("[TStringBuilder.Init] _malloc failed.");
         return;
     }
-    MEMBLOCK = static_cast<char*>(block);
-    BLOCKSIZE = size;
+    block_ = static_cast<char*>(block);
+    blockSize_ = size;
 }
 
 void TStringBuilder::Cat(const void* bytes, int32_t length) {
     if (length <= 0) return;
-    if (MEMBLOCK == nullptr) {
+    if (block_ == nullptr) {
         Report("[TStringBuilder.Cat] buffer not allocated yet.");
         return;
     }
     // A size beyond the 32-bit fields would wrap; it is refused like a failed allocation.
-    int64_t needed = static_cast<int64_t>(DATASIZE) + length;
-    if (needed > BLOCKSIZE) {
-        int64_t grown = needed + EXTRASIZE;
+    int64_t needed = static_cast<int64_t>(dataSize_) + length;
+    if (needed > blockSize_) {
+        int64_t grown = needed + extraSize_;
         void* block =
-            grown <= std::numeric_limits<int32_t>::max() ? std::realloc(MEMBLOCK, static_cast<size_t>(grown)) : nullptr;
+            grown <= std::numeric_limits<int32_t>::max() ? std::realloc(block_, static_cast<size_t>(grown)) : nullptr;
         if (block == nullptr) {
             Report("[TStringBuilder.Cat] _realloc failed.");
             return;
         }
-        MEMBLOCK = static_cast<char*>(block);
-        BLOCKSIZE = static_cast<int32_t>(grown);
+        block_ = static_cast<char*>(block);
+        blockSize_ = static_cast<int32_t>(grown);
     }
-    std::memcpy(MEMBLOCK + DATASIZE, bytes, static_cast<size_t>(length));
-    DATASIZE = static_cast<int32_t>(needed);
+    std::memcpy(block_ + dataSize_, bytes, static_cast<size_t>(length));
+    dataSize_ = static_cast<int32_t>(needed);
 }
 
 void TStringBuilder::Cat(std::string_view text) {
@@ -69,8 +69,8 @@ void TStringBuilder::Cat(std::string_view text) {
 }
 
 std::string_view TStringBuilder::Text() const {
-    if (MEMBLOCK == nullptr || DATASIZE == 0) return {};
-    return std::string_view(MEMBLOCK, static_cast<size_t>(DATASIZE));
+    if (block_ == nullptr || dataSize_ == 0) return {};
+    return std::string_view(block_, static_cast<size_t>(dataSize_));
 }
 
 } // namespace kvilo::text

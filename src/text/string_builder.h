@@ -1,5 +1,5 @@
 #pragma once
-// A growing byte buffer. Growth is linear: exactly the shortfall plus EXTRASIZE spare bytes, no doubling,
+// A growing byte buffer. Growth is linear: exactly the shortfall plus ExtraSize() spare bytes, no doubling,
 // because callers size the first block for the whole result and appending then never reallocates.
 #include <cstddef>
 #include <cstdint>
@@ -18,18 +18,18 @@ public:
     void Cat(const void* bytes, int32_t length);
     void Cat(std::string_view text);
 
-    int32_t Length() const { return DATASIZE; }
+    int32_t Length() const { return dataSize_; }
     // A view of the collected bytes; valid until the builder changes.
     std::string_view Text() const;
 
-    int32_t BlockSize() const { return BLOCKSIZE; }
-    int32_t ExtraSize() const { return EXTRASIZE; }
+    int32_t BlockSize() const { return blockSize_; }
+    int32_t ExtraSize() const { return extraSize_; }
 
 private:
-    char* MEMBLOCK = nullptr;
-    int32_t BLOCKSIZE = 0;
-    int32_t DATASIZE = 0;
-    int32_t EXTRASIZE = 256;
+    char* block_ = nullptr;
+    int32_t blockSize_ = 0;
+    int32_t dataSize_ = 0;
+    int32_t extraSize_ = 256;
 };
 
 } // namespace kvilo::text

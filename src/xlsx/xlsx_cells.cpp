@@ -53,9 +53,9 @@ lxw_error TXlsxWriterClass::SetRow(uint32_t row, double height, std::optional<ui
                                    std::optional<uint8_t> level, std::optional<uint8_t> collapsed) {
     lxw_worksheet* sheet = Worksheet();
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
-    if (!hidden && !level && !collapsed) return worksheet_set_row(sheet, LibraryRow(row), height, ACTIVEFORMAT);
+    if (!hidden && !level && !collapsed) return worksheet_set_row(sheet, LibraryRow(row), height, activeFormat_);
     lxw_row_col_options options = RowColOptions(hidden, level, collapsed);
-    return worksheet_set_row_opt(sheet, LibraryRow(row), height, ACTIVEFORMAT, &options);
+    return worksheet_set_row_opt(sheet, LibraryRow(row), height, activeFormat_, &options);
 }
 
 lxw_error TXlsxWriterClass::SetDataRow(uint32_t row) {
@@ -72,9 +72,9 @@ lxw_error TXlsxWriterClass::SetColumn(uint16_t firstColumn, uint16_t lastColumn,
     lxw_worksheet* sheet = Worksheet();
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     const lxw_col_t first = LibraryColumn(firstColumn), last = LibraryColumn(lastColumn);
-    if (!hidden && !level && !collapsed) return worksheet_set_column(sheet, first, last, width, ACTIVEFORMAT);
+    if (!hidden && !level && !collapsed) return worksheet_set_column(sheet, first, last, width, activeFormat_);
     lxw_row_col_options options = RowColOptions(hidden, level, collapsed);
-    return worksheet_set_column_opt(sheet, first, last, width, ACTIVEFORMAT, &options);
+    return worksheet_set_column_opt(sheet, first, last, width, activeFormat_, &options);
 }
 
 lxw_error TXlsxWriterClass::Merge(uint32_t firstRow, uint16_t firstColumn, uint32_t lastRow, uint16_t lastColumn,
@@ -83,19 +83,19 @@ lxw_error TXlsxWriterClass::Merge(uint32_t firstRow, uint16_t firstColumn, uint3
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     if (!blank && firstRow == lastRow && firstColumn == lastColumn) return WriteString(firstRow, firstColumn, text);
     return worksheet_merge_range(sheet, LibraryRow(firstRow), LibraryColumn(firstColumn), LibraryRow(lastRow),
-                                 LibraryColumn(lastColumn), blank ? nullptr : Utf8(text), ACTIVEFORMAT);
+                                 LibraryColumn(lastColumn), blank ? nullptr : Utf8(text), activeFormat_);
 }
 
 lxw_error TXlsxWriterClass::WriteBlank(uint32_t row, uint16_t column) {
     lxw_worksheet* sheet = Worksheet();
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
-    return worksheet_write_blank(sheet, LibraryRow(row), LibraryColumn(column), ACTIVEFORMAT);
+    return worksheet_write_blank(sheet, LibraryRow(row), LibraryColumn(column), activeFormat_);
 }
 
 lxw_error TXlsxWriterClass::WriteString(uint32_t row, uint16_t column, std::string_view text) {
     lxw_worksheet* sheet = Worksheet();
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
-    return worksheet_write_string(sheet, LibraryRow(row), LibraryColumn(column), Utf8(text), ACTIVEFORMAT);
+    return worksheet_write_string(sheet, LibraryRow(row), LibraryColumn(column), Utf8(text), activeFormat_);
 }
 
 lxw_error TXlsxWriterClass::WriteNumber(uint32_t row, uint16_t column, double value) {
@@ -103,7 +103,7 @@ lxw_error TXlsxWriterClass::WriteNumber(uint32_t row, uint16_t column, double va
     if (!sheet) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     // The library would write "INF" or "NAN" as the cell's value, which no spreadsheet reads.
     if (!std::isfinite(value)) return LXW_ERROR_PARAMETER_VALIDATION;
-    return worksheet_write_number(sheet, LibraryRow(row), LibraryColumn(column), value, ACTIVEFORMAT);
+    return worksheet_write_number(sheet, LibraryRow(row), LibraryColumn(column), value, activeFormat_);
 }
 
 lxw_error TXlsxWriterClass::WriteValue(uint32_t row, uint16_t column, std::string_view text) {
@@ -123,7 +123,7 @@ lxw_error TXlsxWriterClass::WriteDate(uint32_t row, uint16_t column, int32_t day
     lxw_datetime datetime;
     // No date (0) is shown blank everywhere in the program; the cell keeps its format (borders).
     if (!DateTime(dayNumber, time, datetime)) return WriteBlank(row, column);
-    return worksheet_write_datetime(sheet, LibraryRow(row), LibraryColumn(column), &datetime, ACTIVEFORMAT);
+    return worksheet_write_datetime(sheet, LibraryRow(row), LibraryColumn(column), &datetime, activeFormat_);
 }
 
 } // namespace kvilo::xlsx

@@ -70,18 +70,18 @@ void ApplyLayout(lxw_format* f, const TXlsxFormat& r) {
 } // namespace
 
 void TXlsxWriterClass::ResetFormat() {
-    ACTIVEFORMAT = nullptr;
+    activeFormat_ = nullptr;
     FORMAT = TXlsxFormat{};
 }
 
 lxw_format* TXlsxWriterClass::ApplyFormat(bool activate) {
     lxw_format* format = nullptr;
-    if (auto found = FORMATQ.find(FORMAT); found != FORMATQ.end()) {
+    if (auto found = formatCache_.find(FORMAT); found != formatCache_.end()) {
         format = found->second;
-    } else if (WORKBOOK) {
+    } else if (workbook_) {
         // A failed creation caches nullptr too: those cells are then written without a format.
-        format = workbook_add_format(WORKBOOK.get());
-        FORMATQ.emplace(FORMAT, format);
+        format = workbook_add_format(workbook_.get());
+        formatCache_.emplace(FORMAT, format);
         if (format) {
             // The calls go in this order because later ones override earlier ones (a side after the
             // border of all four sides, the vertical after the horizontal alignment).
@@ -96,7 +96,7 @@ lxw_format* TXlsxWriterClass::ApplyFormat(bool activate) {
             ApplyLayout(format, FORMAT);
         }
     }
-    if (activate) ACTIVEFORMAT = format;
+    if (activate) activeFormat_ = format;
     return format;
 }
 

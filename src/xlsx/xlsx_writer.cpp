@@ -54,42 +54,42 @@ TXlsxWriterClass::~TXlsxWriterClass() {
 }
 
 lxw_worksheet* TXlsxWriterClass::Worksheet() const {
-    const auto* sheet = std::get_if<lxw_worksheet*>(&ACTIVESHEET);
+    const auto* sheet = std::get_if<lxw_worksheet*>(&activeSheet_);
     return sheet ? *sheet : nullptr;
 }
 
 lxw_chartsheet* TXlsxWriterClass::Chartsheet() const {
-    const auto* sheet = std::get_if<lxw_chartsheet*>(&ACTIVESHEET);
+    const auto* sheet = std::get_if<lxw_chartsheet*>(&activeSheet_);
     return sheet ? *sheet : nullptr;
 }
 
 const char* TXlsxWriterClass::Utf8(std::string_view text) {
-    ToWorkbookText(text, CSTR);
-    return CSTR.c_str();
+    ToWorkbookText(text, utf8Text_);
+    return utf8Text_.c_str();
 }
 
 lxw_workbook* TXlsxWriterClass::NewWorkbook(std::string_view fileName, bool constantMemory, bool useDefaults) {
-    FILENAME = std::string(base::RightTrim(fileName));
-    const std::string osName = platform::ToOsText(FILENAME);
-    FORMATQ.clear(); // formats of the discarded workbook die with it
-    WORKBOOK.reset();
+    fileName_ = std::string(base::RightTrim(fileName));
+    const std::string osName = platform::ToOsText(fileName_);
+    formatCache_.clear(); // formats of the discarded workbook die with it
+    workbook_.reset();
     if (useDefaults) {
-        WORKBOOK.reset(workbook_new(osName.c_str()));
+        workbook_.reset(workbook_new(osName.c_str()));
     } else {
         lxw_workbook_options options{};
         options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
         options.tmpdir = nullptr;
         options.use_zip64 = LXW_FALSE;
-        WORKBOOK.reset(workbook_new_opt(osName.c_str(), &options));
+        workbook_.reset(workbook_new_opt(osName.c_str(), &options));
     }
     ResetFormat();
-    ACTIVESHEET = std::monostate{};
-    ACTIVESHEETNAME.clear();
-    return WORKBOOK.get();
+    activeSheet_ = std::monostate{};
+    activeSheetName_.clear();
+    return workbook_.get();
 }
 
 lxw_error TXlsxWriterClass::SetProperties() {
-    if (!WORKBOOK) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    if (!workbook_) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     const std::array<const std::string*, 10> sources = {
         &PROPERTIES.TITLE,   &PROPERTIES.SUBJECT,       &PROPERTIES.AUTHOR,   &PROPERTIES.MANAGER,
         &PROPERTIES.COMPANY, &PROPERTIES.CATEGORY,      &PROPERTIES.KEYWORDS, &PROPERTIES.COMMENTS,
@@ -107,21 +107,21 @@ lxw_error TXlsxWriterClass::SetProperties() {
     for (size_t i = 0; i < targets.size(); ++i)
         *targets[i] = utf8[i].data();
     properties.created = CreationTime(PROPERTIES.CREATED_DATE, PROPERTIES.CREATED_TIME);
-    return workbook_set_properties(WORKBOOK.get(), &properties); // the library copies the texts
+    return workbook_set_properties(workbook_.get(), &properties); // the library copies the texts
 }
 
 bool TXlsxWriterClass::AddSheet(std::string_view sheetName, bool chartsheet) {
-    ACTIVESHEET = std::monostate{};
-    ACTIVESHEETNAME.clear();
-    if (!WORKBOOK) return false;
+    activeSheet_ = std::monostate{};
+    activeSheetName_.clear();
+    if (!workbook_) return false;
     const char* name = Utf8(sheetName);
     if (chartsheet) {
-        if (lxw_chartsheet* sheet = workbook_add_chartsheet(WORKBOOK.get(), name)) ACTIVESHEET = sheet;
-    } else if (lxw_worksheet* sheet = workbook_add_worksheet(WORKBOOK.get(), name)) {
-        ACTIVESHEET = sheet;
+        if (lxw_chartsheet* sheet = workbook_add_chartsheet(workbook_.get(), name)) activeSheet_ = sheet;
+    } else if (lxw_worksheet* sheet = workbook_add_worksheet(workbook_.get(), name)) {
+        activeSheet_ = sheet;
     }
-    if (std::holds_alternative<std::monostate>(ACTIVESHEET)) return false;
-    ACTIVESHEETNAME = CSTR;
+    if (std::holds_alternative<std::monostate>(activeSheet_)) return false;
+    activeSheetName_ = utf8Text_;
     return true;
 }
 
@@ -231,36 +231,36 @@ lxw_error TXlsxWriterClass::OutlineSettings(uint8_t visible, uint8_t symbolsBelo
 }
 
 lxw_error TXlsxWriterClass::CloseWorkbook() {
-    if (!WORKBOOK) return LXW_ERROR_NULL_PARAMETER_IGNORED;
+    if (!workbook_) return LXW_ERROR_NULL_PARAMETER_IGNORED;
     // workbook_close frees the workbook with its sheets and formats: nothing of it may be used afterwards.
-    const lxw_error result = workbook_close(WORKBOOK.release());
-    FORMATQ.clear();
-    ACTIVEFORMAT = nullptr;
-    ACTIVESHEET = std::monostate{};
-    CSTR.clear();
+    const lxw_error result = workbook_close(workbook_.release());
+    formatCache_.clear();
+    activeFormat_ = nullptr;
+    activeSheet_ = std::monostate{};
+    utf8Text_.clear();
     return result;
 }
 
 void TXlsxWriterClass::AddTemporaryImage(std::string_view guidName) {
-    XQILIST.emplace_back(guidName);
+    temporaryImages_.emplace_back(guidName);
 }
 
 void TXlsxWriterClass::DeleteTemporaryImages() {
-    if (XQILIST.empty()) return;
+    if (temporaryImages_.empty()) return;
     const std::string folder = platform::TempFolder();
-    for (const std::string& name : XQILIST)
+    for (const std::string& name : temporaryImages_)
         if (IsTemporaryImageName(name)) platform::RemoveFile(folder + name + ".png");
-    XQILIST.clear();
+    temporaryImages_.clear();
 }
 
 void TXlsxWriterClass::Destroy() {
     DeleteTemporaryImages();
-    FORMATQ.clear();
-    ACTIVEFORMAT = nullptr;
-    ACTIVESHEET = std::monostate{};
-    WORKBOOK.reset(); // a workbook never closed is discarded, not written
-    CSTR.clear();
-    CSTR.shrink_to_fit();
+    formatCache_.clear();
+    activeFormat_ = nullptr;
+    activeSheet_ = std::monostate{};
+    workbook_.reset(); // a workbook never closed is discarded, not written
+    utf8Text_.clear();
+    utf8Text_.shrink_to_fit();
 }
 
 } // namespace kvilo::xlsx

@@ -122,11 +122,11 @@ public:
     void SetDateFormat();
     void SetNumberFormat(int decimals, bool redNegatives);
 
-    lxw_format* ActiveFormat() const { return ACTIVEFORMAT; }
-    size_t CachedFormatCount() const { return FORMATQ.size(); }
-    const std::string& ActiveSheetName() const { return ACTIVESHEETNAME; }
-    bool IsChartsheet() const { return std::holds_alternative<lxw_chartsheet*>(ACTIVESHEET); }
-    const std::string& FileName() const { return FILENAME; }
+    lxw_format* ActiveFormat() const { return activeFormat_; }
+    size_t CachedFormatCount() const { return formatCache_.size(); }
+    const std::string& ActiveSheetName() const { return activeSheetName_; }
+    bool IsChartsheet() const { return std::holds_alternative<lxw_chartsheet*>(activeSheet_); }
+    const std::string& FileName() const { return fileName_; }
 
 private:
     struct WorkbookFree {
@@ -135,21 +135,21 @@ private:
 
     lxw_worksheet* Worksheet() const;
     lxw_chartsheet* Chartsheet() const;
-    // The UTF-8 form of `text`, held in CSTR until the next conversion.
+    // The UTF-8 form of `text`, held in utf8Text_ until the next conversion.
     const char* Utf8(std::string_view text);
     lxw_error SetHeaderFooter(bool footer, std::string_view text, const TXlsxHeaderImages& images,
                               std::optional<double> marginCm);
     void DeleteTemporaryImages();
 
-    std::unique_ptr<lxw_workbook, WorkbookFree> WORKBOOK;
+    std::unique_ptr<lxw_workbook, WorkbookFree> workbook_;
     // The current sheet: none, a worksheet or a chartsheet.
-    std::variant<std::monostate, lxw_worksheet*, lxw_chartsheet*> ACTIVESHEET;
-    std::string ACTIVESHEETNAME; // UTF-8
-    std::string FILENAME;
-    lxw_format* ACTIVEFORMAT = nullptr;
-    std::unordered_map<TXlsxFormat, lxw_format*, TXlsxFormatHash> FORMATQ;
-    std::string CSTR;
-    std::vector<std::string> XQILIST;
+    std::variant<std::monostate, lxw_worksheet*, lxw_chartsheet*> activeSheet_;
+    std::string activeSheetName_; // UTF-8
+    std::string fileName_;
+    lxw_format* activeFormat_ = nullptr;
+    std::unordered_map<TXlsxFormat, lxw_format*, TXlsxFormatHash> formatCache_;
+    std::string utf8Text_;
+    std::vector<std::string> temporaryImages_;
 };
 
 } // namespace kvilo::xlsx
