@@ -24,6 +24,9 @@ inline constexpr std::array<char16_t, 128> kCp1251HighHalf = {
 // The 1251 byte of a code point, or '?' when 1251 lacks it.
 constexpr char Cp1251Byte(char32_t codePoint) {
     if (codePoint < 0x80) return static_cast<char>(codePoint);
+    // А..я lie in order at 0xC0..0xFF: no search for most of a Russian text, which also keeps long
+    // "..."_ansi literals within what a compiler allows a constant evaluation to take.
+    if (codePoint >= 0x0410 && codePoint <= 0x044F) return static_cast<char>(0xC0 + (codePoint - 0x0410));
     for (std::size_t i = 0; i < kCp1251HighHalf.size(); ++i)
         if (kCp1251HighHalf[i] != 0 && kCp1251HighHalf[i] == codePoint) return static_cast<char>(0x80 + i);
     return '?';

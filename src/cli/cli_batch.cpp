@@ -1,6 +1,7 @@
 #include "cli/cli_batch.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <mutex>
 
@@ -35,7 +36,7 @@ public:
         const long left =
             done == 0
                 ? 0
-                : static_cast<long>(elapsed / static_cast<double>(done) * static_cast<double>(total - done) + 0.5);
+                : std::lround(elapsed / static_cast<double>(done) * static_cast<double>(total - done));
         std::fprintf(stderr, "\r%zu/%zu codes, about %ld s left   ", done, total, left);
         std::fflush(stderr);
     }

@@ -27,7 +27,7 @@ int32_t Today() {
 int32_t TimeNow() {
     long hundredths = 0;
     tm local = LocalNow(hundredths);
-    return static_cast<int32_t>((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 100 + hundredths + 1);
+    return static_cast<int32_t>((local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec) * 100 + hundredths + 1);
 }
 
 } // namespace kvilo::platform

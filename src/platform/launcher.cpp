@@ -39,10 +39,12 @@ struct SpawnActions {
 bool Spawn(const std::string& program, const std::vector<std::string>& arguments, const std::string& workingFolder) {
     if (program.empty()) return false;
     std::vector<std::string> osArguments;
+    osArguments.reserve(arguments.size() + 1);
     osArguments.push_back(ToOsText(program));
     for (const std::string& argument : arguments)
         osArguments.push_back(ToOsText(argument));
     std::vector<char*> argv;
+    argv.reserve(osArguments.size() + 1);
     for (std::string& argument : osArguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);

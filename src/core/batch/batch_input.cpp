@@ -62,7 +62,7 @@ std::string ToAnsi(std::string_view bytes) {
 
 char Delimiter(std::string_view text) {
     constexpr std::array<char, 3> kCandidates = {';', '\t', ','};
-    std::string_view head = text.substr(0, 64 * 1024);
+    std::string_view head = text.substr(0, size_t{64} * 1024);
     char best = ';';
     long most = 0;
     for (char c : kCandidates) {

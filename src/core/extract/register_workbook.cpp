@@ -96,7 +96,7 @@ void WriteRegisterTotals(TXlsxWriterClass& writer, uint32_t row, int32_t rowCoun
 
 std::string CloseRegisterWorkbook(TXlsxWriterClass& writer) {
     writer.OutlineSettings(1, 0, 0, 0);
-    const std::string path = writer.FileName();
+    std::string path = writer.FileName();
     // A failed close may leave a partial package behind: it is removed rather than opened as a workbook.
     const bool written = writer.CloseWorkbook() == LXW_NO_ERROR;
     if (!written && platform::FileExists(path)) platform::RemoveFile(path);

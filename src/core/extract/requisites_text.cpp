@@ -4,6 +4,8 @@
 #include "base/control_text.h"
 #include "base/cp1251.h"
 
+#include <utility>
+
 namespace kvilo::extract {
 
 using namespace base::literals;
@@ -55,17 +57,16 @@ void EscapeInto(std::string& html, std::string_view text) {
 } // namespace
 
 std::vector<RequisiteLine> RequisiteLines(const lookup::PartyRecord& record) {
-    const std::string kpp = Clean(record.DaKpp.View());
-    const std::vector<RequisiteLine> all = {
-        {"Наименование"_ansi, Clean(record.DaName.View())},
-        {kpp.empty() ? "ИНН"_ansi : "ИНН / КПП"_ansi, InnAndKpp(Clean(record.DaInn.View()), kpp)},
-        {IsSoleTrader(record) ? "ОГРНИП"_ansi : "ОГРН"_ansi, Clean(record.DaOgrn.View())},
-        {"Адрес"_ansi, Clean(record.DaAddress.View())},
-        {"Руководитель"_ansi, Manager(Clean(record.DaDol.View()), Clean(record.DaDir.View()))},
-    };
     std::vector<RequisiteLine> lines;
-    for (const RequisiteLine& line : all)
-        if (!line.value.empty()) lines.push_back(line);
+    const auto add = [&lines](const char* label, std::string value) {
+        if (!value.empty()) lines.push_back({label, std::move(value)});
+    };
+    const std::string kpp = Clean(record.DaKpp.View());
+    add("Наименование"_ansi, Clean(record.DaName.View()));
+    add(kpp.empty() ? "ИНН"_ansi : "ИНН / КПП"_ansi, InnAndKpp(Clean(record.DaInn.View()), kpp));
+    add(IsSoleTrader(record) ? "ОГРНИП"_ansi : "ОГРН"_ansi, Clean(record.DaOgrn.View()));
+    add("Адрес"_ansi, Clean(record.DaAddress.View()));
+    add("Руководитель"_ansi, Manager(Clean(record.DaDol.View()), Clean(record.DaDir.View())));
     return lines;
 }
 

@@ -101,6 +101,8 @@ enum class PartyGroup { None, KVILO_PARTY_GROUPS(KVILO_PARTY_GROUP_ID) };
 enum class PartyFieldId { KVILO_PARTY_FIELDS(KVILO_PARTY_FIELD_ID, KVILO_PARTY_NOTHING) };
 #undef KVILO_PARTY_FIELD_ID
 
+// Each field adds one term to the sum; parentheses would break it.
+// NOLINTNEXTLINE(bugprone-macro-parentheses)
 #define KVILO_PARTY_COUNT(...) +1
 inline constexpr size_t kPartyFieldCount = 0 KVILO_PARTY_FIELDS(KVILO_PARTY_COUNT, KVILO_PARTY_NOTHING);
 #undef KVILO_PARTY_COUNT

@@ -62,7 +62,7 @@ void SortRowsByName(PartyRows& rows) {
     PartyRows sorted;
     sorted.reserve(rows.size());
     for (const auto& key : keys)
-        sorted.push_back(std::move(rows[key.second]));
+        sorted.push_back(rows[key.second]); // a row is plain data: moving it copies it
     rows = std::move(sorted);
 }
 

@@ -10,7 +10,7 @@
 namespace kvilo::online {
 
 // A real version file is a few lines; a longer answer is no version file and is not read.
-inline constexpr size_t kMaxVersionFileSize = 64 * 1024;
+inline constexpr size_t kMaxVersionFileSize = size_t{64} * 1024;
 // The longest package address the program accepts.
 inline constexpr size_t kMaxLinkLength = 255;
 
