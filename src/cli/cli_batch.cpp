@@ -34,9 +34,7 @@ public:
         drawn_ = now;
         const double elapsed = std::chrono::duration<double>(now - start_).count();
         const long left =
-            done == 0
-                ? 0
-                : std::lround(elapsed / static_cast<double>(done) * static_cast<double>(total - done));
+            done == 0 ? 0 : std::lround(elapsed / static_cast<double>(done) * static_cast<double>(total - done));
         std::fprintf(stderr, "\r%zu/%zu codes, about %ld s left   ", done, total, left);
         std::fflush(stderr);
     }

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "base/cp1251.h"
 #include "core/batch/batch_file.h"
 #include "core/batch/batch_workbook.h"
@@ -23,7 +25,7 @@ using framework::ToQString;
 namespace {
 
 QString TimeLeft(double seconds) {
-    const long rounded = static_cast<long>(seconds + 0.5);
+    const long rounded = std::lround(seconds);
     if (rounded < 60) return QString::fromUtf8("осталось около %1 с").arg(rounded);
     return QString::fromUtf8("осталось около %1 мин %2 с").arg(rounded / 60).arg(rounded % 60);
 }

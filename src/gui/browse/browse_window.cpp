@@ -328,7 +328,7 @@ void BrowseWindow::Connect() {
 }
 
 void BrowseWindow::AddShortcuts() {
-    auto add = [this](QKeySequence keys, void (BrowseWindow::*action)()) {
+    auto add = [this](const QKeySequence& keys, void (BrowseWindow::*action)()) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, action);

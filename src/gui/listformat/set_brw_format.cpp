@@ -292,7 +292,7 @@ void SetBrwFormatWindow::BuildMenu() {
 }
 
 void SetBrwFormatWindow::AddShortcuts() {
-    auto add = [this](QKeySequence keys, auto action) {
+    auto add = [this](const QKeySequence& keys, auto action) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, action);
     };

@@ -98,7 +98,7 @@ AskUpdateWindow::AskUpdateWindow(int32_t buildDate, PublishedVersion published, 
     yes_->setDefault(true);
     no_ = new QPushButton(ToQString(" Нет"_ansi), this);
     no_->setToolTip(ToQString("Отказаться от выполнения операции"_ansi));
-    connect(yes_, &QPushButton::clicked, this, &AskUpdateWindow::Accept);
+    connect(yes_, &QPushButton::clicked, this, &AskUpdateWindow::DownloadAsChosen);
     connect(no_, &QPushButton::clicked, this, &AskUpdateWindow::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -148,7 +148,7 @@ std::string AskUpdateWindow::TargetPath(UpdateMode mode) {
     return FromQString(askSavePath_(this, proposed));
 }
 
-void AskUpdateWindow::Accept() {
+void AskUpdateWindow::DownloadAsChosen() {
     if (downloading_) return;
     const UpdateMode mode = ChosenMode();
     const std::string path = TargetPath(mode);

@@ -43,7 +43,7 @@ public:
     QPushButton* NoButton() const { return no_; }
 
     // " Да": downloads the package as the chosen way says; the window then closes.
-    void Accept();
+    void DownloadAsChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

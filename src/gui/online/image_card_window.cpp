@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
@@ -131,7 +132,7 @@ QPointer<ImageCard> ShowImageCard(std::string_view fileName, bool mustExist, boo
     }
     const std::string path = name.empty() ? std::string() : imageFolder ? ImageFolderPath(name) : std::string(name);
     auto* card = new ImageCard(caption);
-    if (closed) QObject::connect(card, &QObject::destroyed, [closed] { closed(); });
+    if (closed) QObject::connect(card, &QObject::destroyed, [closed = std::move(closed)] { closed(); });
     new framework::WindowPlacementKeeper(*card, kProcedure);
     if (!card->LoadPicture(path) && mustExist) {
         ShowMissing("Отсутствует файл с изображением для просмотра !"_ansi);
