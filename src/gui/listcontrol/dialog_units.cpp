@@ -7,8 +7,15 @@
 namespace kvilo::listcontrol {
 
 double DialogUnitPixels(const QFont& font) {
+    // Every column and every painted cell asks, nearly always for the list's one font, and measuring
+    // means shaping 52 letters: the last answer is kept.
+    thread_local QFont lastFont;
+    thread_local double lastPixels = 0;
+    if (lastPixels > 0 && font == lastFont) return lastPixels;
     static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return QFontMetricsF(font).horizontalAdvance(alphabet) / alphabet.size() / 4;
+    lastPixels = QFontMetricsF(font).horizontalAdvance(alphabet) / alphabet.size() / 4;
+    lastFont = font;
+    return lastPixels;
 }
 
 int UnitsToPixels(const QFont& font, int units) {
