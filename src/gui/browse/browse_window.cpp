@@ -24,7 +24,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <optional>
-#include <thread>
 
 #include "base/blank_text.h"
 #include "base/cp1251.h"
@@ -38,6 +37,7 @@
 #include "core/online/location_map.h"
 #include "gui/extract/requisites_clipboard.h"
 #include "gui/framework/program_font.h"
+#include "gui/framework/transfer_wait.h"
 #include "gui/framework/window_placement_widget.h"
 #include "gui/listcontrol/format_list.h"
 #include "gui/listcontrol/list_control_adapter.h"
@@ -558,20 +558,7 @@ void BrowseWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BrowseWindow::RunTransfer(const std::function<void()>& transfer) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QEventLoop loop;
-    std::thread worker([&transfer, &loop] {
-        try {
-            transfer();
-        } catch (...) {
-            // The lookup reads an outcome it did not get as an answer it could not read.
-        }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    // Paint, timer and window-system events go on; keys and clicks wait until the transfer has ended.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-    QApplication::restoreOverrideCursor();
+    framework::RunOffGuiThread(transfer, framework::WhileWaiting::HoldInput);
 }
 
 void BrowseWindow::ShowStatusLine(const std::string& statusLine) {

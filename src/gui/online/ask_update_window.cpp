@@ -17,8 +17,8 @@
 #include "base/cp1251.h"
 #include "core/framework/qt_text.h"
 #include "core/online/update_check.h"
+#include "gui/framework/transfer_wait.h"
 #include "gui/framework/window_placement_widget.h"
-#include "gui/online/transfer_wait.h"
 #include "platform/loader.h"
 #include "platform/special_folders.h"
 
@@ -163,8 +163,9 @@ void AskUpdateWindow::DownloadAsChosen() {
     BarProgress bar(progress_);
     PackageOutcome outcome = PackageOutcome::DownloadFailed;
     // " Нет" or closing the window stops the download meanwhile.
-    RunOffGuiThread([&] { outcome = FetchPackage(mode, path, published_, &bar, access_, FolderOf(programPath_)); },
-                    WhileWaiting::AcceptInput);
+    framework::RunOffGuiThread(
+        [&] { outcome = FetchPackage(mode, path, published_, &bar, access_, FolderOf(programPath_)); },
+        framework::WhileWaiting::AcceptInput);
     downloading_ = false;
     ReportPackageOutcome(outcome, path);
     installerStarted_ = outcome == PackageOutcome::InstallerStarted;
@@ -191,8 +192,9 @@ void AskUpdateWindow::closeEvent(QCloseEvent* event) {
 bool CheckForUpdate(int32_t buildDate) {
     const http::OutsideAccess access = http::OutsideAccessFromParameters();
     PublishedVersion published;
-    RunOffGuiThread([&] { published = FetchPublishedVersion(MakerSitesFromParameters(), RandomSiteIndex(), access); },
-                    WhileWaiting::HoldInput);
+    framework::RunOffGuiThread(
+        [&] { published = FetchPublishedVersion(MakerSitesFromParameters(), RandomSiteIndex(), access); },
+        framework::WhileWaiting::HoldInput);
     const UpdateVerdict verdict = JudgeUpdate(published, buildDate);
     if (verdict != UpdateVerdict::NewerVersion) {
         ShowUpdateVerdict(verdict);

@@ -1,10 +1,10 @@
-#include "gui/online/transfer_wait.h"
+#include "gui/framework/transfer_wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <thread>
 
-namespace kvilo::online {
+namespace kvilo::framework {
 
 void RunOffGuiThread(const std::function<void()>& work, WhileWaiting input) {
     const bool hold = input == WhileWaiting::HoldInput;
@@ -18,9 +18,10 @@ void RunOffGuiThread(const std::function<void()>& work, WhileWaiting input) {
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
+    // Paint, timer and window-system events go on either way.
     loop.exec(hold ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
     worker.join();
     if (hold) QApplication::restoreOverrideCursor();
 }
 
-} // namespace kvilo::online
+} // namespace kvilo::framework

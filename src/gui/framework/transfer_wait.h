@@ -3,7 +3,7 @@
 // thread goes on painting in a local event loop.
 #include <functional>
 
-namespace kvilo::online {
+namespace kvilo::framework {
 
 enum class WhileWaiting {
     HoldInput,   // keys and clicks wait until the work has ended (a busy cursor shows meanwhile)
@@ -13,4 +13,4 @@ enum class WhileWaiting {
 // Runs `work` on a worker thread and returns when it has ended. Exceptions end the work, never the program.
 void RunOffGuiThread(const std::function<void()>& work, WhileWaiting input);
 
-} // namespace kvilo::online
+} // namespace kvilo::framework
