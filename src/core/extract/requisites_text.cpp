@@ -3,6 +3,7 @@
 #include "base/blank_text.h"
 #include "base/control_text.h"
 #include "base/cp1251.h"
+#include "base/markup_text.h"
 
 #include <utility>
 
@@ -31,27 +32,6 @@ std::string InnAndKpp(const std::string& inn, const std::string& kpp) {
 std::string Manager(const std::string& post, const std::string& name) {
     if (post.empty() || name.empty()) return post + name;
     return post + " " + name;
-}
-
-void EscapeInto(std::string& html, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
 }
 
 } // namespace
@@ -83,9 +63,9 @@ std::string RequisitesHtml(const lookup::PartyRecord& record) {
     std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
     for (const RequisiteLine& line : RequisiteLines(record)) {
         html += "<tr><td>";
-        EscapeInto(html, line.label);
+        html += base::EscapeMarkup(line.label, false);
         html += "</td><td>";
-        EscapeInto(html, line.value);
+        html += base::EscapeMarkup(line.value, false);
         html += "</td></tr>\n";
     }
     return html + "</table>\n";

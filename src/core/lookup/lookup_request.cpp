@@ -3,42 +3,15 @@
 #include "base/blank_text.h"
 #include "base/code_page.h"
 #include "base/control_text.h"
+#include "base/markup_text.h"
 
 namespace kvilo::lookup {
-
-std::string EscapeXmlText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        default:
-            // XML has no way to carry most control characters, not even as references.
-            out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-        }
-    }
-    return out;
-}
 
 std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region) {
     // A control character ends up a blank either way; blanked first, it is trimmed like one.
     const std::string blanked = base::BlankControls(query);
     std::string body = "<req><query>";
-    body += EscapeXmlText(base::AnsiToUtf8(base::RightTrim(blanked)));
+    body += base::EscapeMarkup(base::AnsiToUtf8(base::RightTrim(blanked)), true);
     body += "</query><count>" + std::to_string(kHitsAskedFor) + "</count>";
     if (legalForm == kLegalOnly)
         body += "<type>LEGAL</type>";

@@ -18,13 +18,9 @@ inline constexpr const char* kFindPartyByIdPath = "/suggestions/api/4_1/rs/findB
 inline constexpr const char* kVersionPath = "/api/v2/version";
 inline constexpr size_t kMaxQueryLength = 200; // the query field holds 200 characters
 
-// `text` fit to stand between two tags: "&", "<", ">" and both quotes as entities, so that the service reads
-// exactly the text and no text can add elements to the request; control characters, which XML cannot
-// carry, become blanks.
-std::string EscapeXmlText(std::string_view text);
-
-// The UTF-8 body for a Windows-1251 query. The query goes in escaped (leading blanks kept); its trailing
-// blanks are never sent.
+// The UTF-8 body for a Windows-1251 query. The query goes in escaped (base::EscapeMarkup, so that the
+// service reads exactly the text and no text can add elements to the request), leading blanks kept; its
+// trailing blanks are never sent.
 std::string BuildRequestBody(std::string_view query, uint8_t legalForm, uint8_t region);
 
 } // namespace kvilo::lookup

@@ -6,6 +6,7 @@
 
 #include "base/cp1251.h"
 #include "base/dates.h"
+#include "base/markup_text.h"
 #include "core/lookup/access_token.h"
 #include "core/lookup/lookup_request.h"
 #include "core/lookup/service_error.h"
@@ -37,7 +38,7 @@ TEST(RequestBody, SoleTradersAndAOneDigitRegion) {
 TEST(RequestBody, QueryGoesAsEscapedUtf8WithLeadingBlanksAndWithoutTrailingOnes) {
     EXPECT_EQ(BuildRequestBody("  Рога & <Копыта> \"'\x07\x1b  "_ansi, kAllForms, 0),
               "<req><query>  Рога &amp; &lt;Копыта&gt; &quot;&apos;</query><count>20</count></req>");
-    EXPECT_EQ(EscapeXmlText("</query><count>100</count>"), "&lt;/query&gt;&lt;count&gt;100&lt;/count&gt;");
+    EXPECT_EQ(base::EscapeMarkup("</query><count>100</count>", true), "&lt;/query&gt;&lt;count&gt;100&lt;/count&gt;");
 }
 
 TEST(TokenMask, EveryOccurrenceInAnyCaseAtAnyPosition) {
