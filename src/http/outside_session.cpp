@@ -11,22 +11,9 @@ namespace {
 // A file of trusted certificates is a few kilobytes; anything near this size is not one.
 constexpr size_t kMaxAnchorsFile = 1u << 20;
 
-bool ReadAnchorsFile(const std::string& path, std::string& pem) {
-    platform::File file;
-    if (!file.Open(path, platform::File::Access::Read, platform::File::Disposition::OpenExisting)) return false;
-    char buffer[16384];
-    for (;;) {
-        size_t read = 0;
-        if (!file.Read(buffer, sizeof buffer, read)) return false;
-        if (read == 0) return true;
-        pem.append(buffer, read);
-        if (pem.size() > kMaxAnchorsFile) return false;
-    }
-}
-
 int AddAnchorsFrom(TCurlClass& session, const std::string& path) {
     std::string pem;
-    if (!ReadAnchorsFile(path, pem)) {
+    if (!platform::ReadFileContents(path, kMaxAnchorsFile, pem)) {
         Log("CAFILE " + path + " cannot be read");
         return CURLE_SSL_CACERT_BADFILE;
     }

@@ -404,15 +404,10 @@ JsonTree ListToScalarArray(RecordList* list, int32_t fieldNumber, std::string_vi
 }
 
 std::string ReadWholeFile(std::string_view fileName) {
-    platform::File file;
-    if (base::RightTrim(fileName).empty() ||
-        !file.Open(base::RightTrim(fileName), platform::File::Access::Read, platform::File::Disposition::OpenExisting))
-        return {};
     std::string contents;
-    char chunk[65536];
-    size_t read = 0;
-    while (file.Read(chunk, sizeof chunk, read) && read > 0)
-        contents.append(chunk, read);
+    // A file that cannot be read to its end gives what was read of it.
+    if (!base::RightTrim(fileName).empty())
+        platform::ReadFileContents(base::RightTrim(fileName), std::string::npos, contents);
     return contents;
 }
 

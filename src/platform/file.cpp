@@ -157,6 +157,19 @@ int64_t File::Size() const {
     return static_cast<int64_t>(info.st_size);
 }
 
+bool ReadFileContents(std::string_view path, size_t limit, std::string& contents) {
+    File file;
+    if (!file.Open(path, File::Access::Read, File::Disposition::OpenExisting)) return false;
+    char buffer[16384];
+    for (;;) {
+        size_t read = 0;
+        if (!file.Read(buffer, sizeof buffer, read)) return false;
+        if (read == 0) return true;
+        contents.append(buffer, read);
+        if (contents.size() > limit) return false;
+    }
+}
+
 std::string SystemErrorText(int code) {
     char buffer[256];
     // The GNU strerror_r returns the text, which may or may not be in the buffer.

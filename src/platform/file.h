@@ -48,6 +48,10 @@ private:
     mutable int lastError_ = 0;
 };
 
+// Reads the whole file at `path` (1251) into `contents`. False when it cannot be opened or read, or when it
+// holds more than `limit` bytes; `contents` then keeps what was read before.
+bool ReadFileContents(std::string_view path, size_t limit, std::string& contents);
+
 // The platform's text for a system error code (strerror on POSIX).
 std::string SystemErrorText(int code);
 

@@ -11,25 +11,8 @@
 #include "platform/temp_names.h"
 
 namespace kvilo::online {
-namespace {
 
 using namespace base::literals;
-
-// The whole file when it is no larger than a version file; nothing otherwise.
-bool ReadSmallFile(const std::string& path, std::string& text) {
-    platform::File file;
-    if (!file.Open(path, platform::File::Access::Read, platform::File::Disposition::OpenExisting)) return false;
-    char buffer[4096];
-    for (;;) {
-        size_t read = 0;
-        if (!file.Read(buffer, sizeof buffer, read)) return false;
-        if (read == 0) return true;
-        text.append(buffer, read);
-        if (text.size() > kMaxVersionFileSize) return false;
-    }
-}
-
-} // namespace
 
 http::OutsideAccess VersionFileAccess(http::OutsideAccess access) {
     access.limits.maxBytes = kMaxVersionFileSize;
@@ -41,7 +24,8 @@ PublishedVersion FetchVersionFile(std::string_view url, const http::OutsideAcces
     platform::RemoveFile(path);
     const DownloadResult result = DownloadToFile(url, path, nullptr, VersionFileAccess(access));
     std::string text;
-    const bool read = result.Succeeded() && result.Is2xx() && ReadSmallFile(path, text);
+    const bool read =
+        result.Succeeded() && result.Is2xx() && platform::ReadFileContents(path, kMaxVersionFileSize, text);
     platform::RemoveFile(path);
     return read ? ReadVersionText(text) : PublishedVersion{};
 }
