@@ -16,6 +16,7 @@
 #include "core/listformat/brw_settings.h"
 #include "core/listformat/color_palette.h"
 #include "gui/calculator/calc_big.h"
+#include "gui/listcontrol/list_colours.h"
 #include "gui/listformat/ask_color_window.h"
 
 namespace kvilo::listformat {
@@ -41,10 +42,6 @@ const char* CalculatorLabel(CalculatorSetting setting) {
         return "Прокрутка"_ansi;
     }
     return "";
-}
-
-QString CssColour(long bgr) {
-    return QString::asprintf("#%02lx%02lx%02lx", bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
 QLabel* Label(const char* text) {
@@ -208,7 +205,7 @@ void AppearancePage::ShowSetup() {
 // The palette colour of the index in a grey frame; index 0 (no colour of its own) shows the window's colour.
 void AppearancePage::ShowSample(QLabel* sample, int index) const {
     const long colour = PaletteColour(index);
-    const QString fill = colour < 0 ? QString("transparent") : CssColour(colour);
+    const QString fill = colour < 0 ? QString("transparent") : listcontrol::ListColour(colour).name();
     sample->setStyleSheet(QString("background-color: %1; border: 1px solid #808080;").arg(fill));
     sample->setVisible(true);
 }

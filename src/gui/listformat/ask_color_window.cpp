@@ -13,6 +13,7 @@
 #include "core/listformat/color_palette.h"
 #include "gui/framework/program_font.h"
 #include "gui/framework/window_placement_widget.h"
+#include "gui/listcontrol/list_colours.h"
 #include "kvilo_resources.h"
 
 namespace kvilo::listformat {
@@ -24,11 +25,6 @@ using framework::ToQString;
 constexpr const char* kProcedure = "AskColor";
 constexpr int kButtonsPerRow = 9;
 constexpr int kFirstBlockEnd = 17; // 01-17 above the line, 18-35 below it
-
-// The palette colour as a style sheet colour (the palette is 0x00BBGGRR).
-QString CssColour(long bgr) {
-    return QString::asprintf("#%02lx%02lx%02lx", bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 } // namespace
 
@@ -85,7 +81,8 @@ QPushButton* AskColorWindow::BuildButton(int index) {
         // The caption reads on its colour as selected text reads on a selection bar of that colour.
         button->setStyleSheet(QString("QPushButton { background-color: %1; color: %2; border: 1px solid #808080; }"
                                       "QPushButton:focus { border: 2px solid #000000; }")
-                                  .arg(CssColour(colour), CssColour(SelectedTextColourOn(index))));
+                                  .arg(listcontrol::ListColour(colour).name(),
+                                       listcontrol::ListColour(SelectedTextColourOn(index)).name()));
     }
     connect(button, &QPushButton::clicked, this, [this, index] {
         chosen_ = index;
