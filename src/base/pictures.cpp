@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 #include "base/dates.h"
 
@@ -11,10 +12,6 @@ namespace kvilo::base {
 namespace {
 
 constexpr int kHundredthsPerDay = 24 * 60 * 60 * 100;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Reads a run of digits at `pos` (at most 9, so the value cannot overflow).
 std::optional<int> ReadNumber(std::string_view text, size_t& pos) {

@@ -7,14 +7,11 @@
 #include <limits>
 #include <locale.h>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 
 namespace kvilo::base {
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // The numeric part of a text without its surrounding blanks, or an empty view when the text is not numeric.
 std::string_view NumericCore(std::string_view text) {

@@ -4,14 +4,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 
 namespace kvilo::calculator {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using base::IsDigit;
 
 // The digits of `text` with "." for its one "." or ",", and "-" first for a leading "-"; nothing when
 // anything else appears or there is no digit.

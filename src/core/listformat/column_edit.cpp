@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 #include "core/listformat/column_entries.h"
 
@@ -28,9 +29,7 @@ Colours TintOf(const BFormatEntry& entry, long textColour) {
     return {textColour, entry.bColor, entry.tsColor, entry.bsColor};
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using base::IsDigit;
 
 } // namespace
 

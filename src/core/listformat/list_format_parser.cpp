@@ -2,12 +2,13 @@
 // range-checked digit by digit, so no text can overflow it, and every unexpected byte rejects the text.
 #include "core/listformat/list_format_text.h"
 
+#include "base/ascii.h"
+
 namespace kvilo::listformat {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using base::IsDigit;
+
 bool IsJustify(char c) {
     return c == 'L' || c == 'R' || c == 'C' || c == 'D';
 }

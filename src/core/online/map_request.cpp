@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 #include "platform/command_line.h"
 
@@ -12,9 +13,7 @@ namespace {
 // Longer texts are no coordinate the register sends; the bound also keeps the parse cheap.
 constexpr size_t kMaxCoordinateText = 32;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using base::IsDigit;
 
 // Digits with at most one point among them, an optional sign first, at least one digit.
 bool IsPlainDecimal(std::string_view text) {
