@@ -30,13 +30,6 @@ bool Accept(std::string_view text, size_t& pos, char c) {
     return true;
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return out;
-}
-
 // A text right-justified in `width`, or "#" repeated when it does not fit (the value is never shown cut).
 std::string RightJustify(const std::string& text, int width) {
     if (static_cast<int>(text.size()) > width) return std::string(width, '#');

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "base/ascii.h"
 #include "base/blank_text.h"
 #include "base/code_page.h"
 #include "base/pictures.h"
@@ -18,12 +19,6 @@ constexpr size_t kMaxPictureLength = 20;
 
 std::string WithoutTrailingBlanks(std::string text) {
     text.resize(base::RightTrim(text).size()); // in place: the text is often moved in
-    return text;
-}
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
     return text;
 }
 
@@ -78,7 +73,7 @@ std::string Convert(char letter, const Variant& argument, std::string_view pictu
         return letter == 'I' && value >= 1 ? "+" + text : text;
     }
     case 'x':
-        return LowerAscii(HexText(Truncated32(argument)));
+        return base::LowerAscii(HexText(Truncated32(argument)));
     case 'X':
         return HexText(Truncated32(argument));
     case 'f':

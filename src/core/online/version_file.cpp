@@ -1,5 +1,6 @@
 #include "core/online/version_file.h"
 
+#include "base/ascii.h"
 #include "base/dates.h"
 
 namespace kvilo::online {
@@ -9,9 +10,7 @@ constexpr std::string_view kSection = "EGRULKvilo";
 constexpr std::string_view kHttpsPrefix = "https://";
 constexpr size_t kSha256HexLength = 64;
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+using base::LowerAscii;
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
